@@ -1,0 +1,40 @@
+// The program entry: the application object, its title, the window set and the loop.
+#include "forms/WindowSet.h"
+#include "platform/ApplicationTitle.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt aborts with a plugin message that tells a user nothing.
+bool displayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "quillfen: no graphical display found (DISPLAY and WAYLAND_DISPLAY "
+                             "are unset).\nStart it from a desktop session, or under Xvfb with "
+                             "xvfb-run quillfen.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillfen"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    qf::platform::setApplicationTitle("Quillfen");
+
+    qf::forms::createWindowSet();
+    qf::forms::showMainForm();
+    const int result = QApplication::exec();
+    qf::forms::destroyWindowSet();
+    return result;
+}

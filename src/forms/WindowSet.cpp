@@ -1,0 +1,36 @@
+#include "forms/WindowSet.h"
+
+#include "forms/About.h"
+#include "forms/FileMask.h"
+#include "forms/Sdimain.h"
+#include "forms/createdir.h"
+#include "forms/renamer.h"
+
+namespace qf::forms {
+
+void createWindowSet() {
+    // The order matters: the main window's creation handler runs before the dialogs exist,
+    // and the mask dialog, created last, reads the settings file last.
+    Form3 = new TForm3;
+    SDIAppForm = new TSDIAppForm;
+    CreateDirect = new TCreateDirect;
+    Form1 = new TForm1;
+    Form2 = new TForm2;
+}
+
+void showMainForm() { Form3->show(); }
+
+void destroyWindowSet() {
+    delete Form2;
+    Form2 = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+    delete CreateDirect;
+    CreateDirect = nullptr;
+    delete SDIAppForm;
+    SDIAppForm = nullptr;
+    delete Form3;
+    Form3 = nullptr;
+}
+
+} // namespace qf::forms
