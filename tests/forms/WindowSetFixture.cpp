@@ -1,0 +1,34 @@
+#include "WindowSetFixture.h"
+
+#include "forms/About.h"
+#include "forms/Sdimain.h"
+#include "forms/WindowSet.h"
+#include "platform/ApplicationTitle.h"
+
+#include <QTest>
+#include <unistd.h>
+
+namespace qf::test {
+
+void WindowSetTest::TearDown() {
+    qf::forms::destroyWindowSet();
+    TempDirTest::TearDown();
+}
+
+void WindowSetTest::startIn(const std::string& relative) {
+    const std::string dir = relative.empty() ? root() : path(relative);
+    ASSERT_EQ(::chdir(dir.c_str()), 0) << dir;
+    qf::platform::setApplicationTitle("Quillfen");
+    qf::forms::createWindowSet();
+    qf::forms::showMainForm();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form3));
+}
+
+void WindowSetTest::enterMainWindow() {
+    // The black area left of the logo answers any button.
+    QTest::mousePress(Form3, Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(SDIAppForm));
+    QTRY_VERIFY(!FirstActivation || !SDIAppForm->Timer1->isActive());
+}
+
+} // namespace qf::test
