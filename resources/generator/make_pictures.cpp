@@ -155,12 +155,12 @@ std::vector<Draw> glyphs() {
             p.setBrush(shade);
             p.drawRect(5, 1, 5, 2);
         },
-        [](QPainter& p) { arrow(p, true); },  // 3 curved arrow left
-        [](QPainter& p) { arrow(p, false); }, // 4 curved arrow right
-        [](QPainter& p) { cross(p); },        // 5 black cross
+        [](QPainter& p) { arrow(p, true); },               // 3 curved arrow left
+        [](QPainter& p) { arrow(p, false); },              // 4 curved arrow right
+        [](QPainter& p) { cross(p); },                     // 5 black cross
         [](QPainter& p) { page(p, QRect(3, 1, 10, 14)); }, // 6 blank page
         [](QPainter& p) { openFolder(p); },                // 7 open folder
-        [](QPainter& p) { // 8 floppy disk
+        [](QPainter& p) {                                  // 8 floppy disk
             p.setPen(ink);
             p.setBrush(navy);
             p.drawRect(1, 1, 13, 13);
@@ -197,7 +197,7 @@ std::vector<Draw> glyphs() {
             p.drawText(QRect(9, 0, 7, 12), Qt::AlignCenter, "?");
         },
         [](QPainter& p) { lens(p, QPoint(6, 6), 4); }, // 12 magnifying glass
-        [](QPainter& p) { // 13 magnifying glass with arrows
+        [](QPainter& p) {                              // 13 magnifying glass with arrows
             lens(p, QPoint(8, 7), 3);
             p.setPen(navy);
             p.drawLine(0, 3, 4, 3);
@@ -223,19 +223,24 @@ std::vector<Draw> glyphs() {
 // A 14 x 14 closed folder, black outline, yellow-and-white checkered body, on purple: the
 // purple is the colour drawn transparent.
 QImage leafPicture() {
-    return paint(14, 14, [](QPainter& p) {
-        p.setPen(ink);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(0, 3, 13, 9);
-        p.drawRect(0, 1, 6, 2);
-        for (int y = 4; y < 12; ++y)
-            for (int x = 1; x < 13; ++x)
-                p.fillRect(x, y, 1, 1, (x + y) % 2 ? yellow : paper);
-        p.fillRect(1, 2, 5, 1, yellow);
-    }, QColor(128, 0, 128));
+    return paint(
+        14, 14,
+        [](QPainter& p) {
+            p.setPen(ink);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(0, 3, 13, 9);
+            p.drawRect(0, 1, 6, 2);
+            for (int y = 4; y < 12; ++y)
+                for (int x = 1; x < 13; ++x)
+                    p.fillRect(x, y, 1, 1, (x + y) % 2 ? yellow : paper);
+            p.fillRect(1, 2, 5, 1, yellow);
+        },
+        QColor(128, 0, 128));
 }
 
-void drivePicture(const QString& name, const Draw& draw) { savePng(name, paint(16, 16, draw)); }
+void drivePicture(const QString& name, const Draw& draw) {
+    savePng(name, paint(16, 16, draw));
+}
 
 void drivePictures() {
     drivePicture("drive_floppy.png", glyphs()[8]);
@@ -296,43 +301,44 @@ QImage icon(int size) {
 }
 
 QImage logo() {
-    return paint(250, 150, [](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing);
-        // The top eight rows and the last column and row never show on the splash window.
-        p.translate(0, 8);
-        p.drawImage(22, 8, icon(96));
-        QFont f("Liberation Serif");
-        f.setPixelSize(30);
-        f.setBold(true);
-        f.setItalic(true);
-        p.setFont(f);
-        p.setPen(QColor(255, 210, 60));
-        p.drawText(QRect(124, 20, 120, 40), Qt::AlignLeft | Qt::AlignVCenter, "Quill");
-        p.setPen(QColor(230, 230, 240));
-        p.drawText(QRect(124, 56, 120, 40), Qt::AlignLeft | Qt::AlignVCenter, "fen");
-    }, Qt::black);
+    return paint(
+        250, 150,
+        [](QPainter& p) {
+            p.setRenderHint(QPainter::Antialiasing);
+            // The top eight rows and the last column and row never show on the splash window.
+            p.translate(0, 8);
+            p.drawImage(22, 8, icon(96));
+            QFont f("Liberation Serif");
+            f.setPixelSize(30);
+            f.setBold(true);
+            f.setItalic(true);
+            p.setFont(f);
+            p.setPen(QColor(255, 210, 60));
+            p.drawText(QRect(124, 20, 120, 40), Qt::AlignLeft | Qt::AlignVCenter, "Quill");
+            p.setPen(QColor(230, 230, 240));
+            p.drawText(QRect(124, 56, 120, 40), Qt::AlignLeft | Qt::AlignVCenter, "fen");
+        },
+        Qt::black);
 }
 
 QImage banner() {
-    return paint(682, 192, [](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient band(0, 0, 0, 56);
-        band.setColorAt(0, QColor(10, 10, 30));
-        band.setColorAt(1, QColor(30, 50, 110));
-        p.fillRect(0, 0, 682, 56, band);
-        QFont f("Liberation Sans");
-        f.setPixelSize(40);
-        f.setBold(true);
-        p.setFont(f);
-        p.setPen(QColor(30, 50, 110));
-        p.drawText(QRect(0, 64, 682, 72), Qt::AlignCenter, "Every script in its place.");
-        f.setPixelSize(22);
-        f.setBold(false);
-        p.setFont(f);
-        p.setPen(QColor(90, 90, 90));
-        p.drawText(QRect(0, 126, 682, 40), Qt::AlignCenter,
-                   "A project manager for TRIBES scripts and volumes");
-    }, Qt::white);
+    return paint(
+        682, 192,
+        [](QPainter& p) {
+            p.setRenderHint(QPainter::Antialiasing);
+            QLinearGradient band(0, 0, 0, 56);
+            band.setColorAt(0, QColor(10, 10, 30));
+            band.setColorAt(1, QColor(30, 50, 110));
+            p.fillRect(0, 0, 682, 56, band);
+            QFont f("Liberation Sans");
+            f.setPixelSize(40);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(30, 50, 110));
+            // The lower part stays white: the separator line and the heading lie over it.
+            p.drawText(QRect(0, 62, 682, 70), Qt::AlignCenter, "Every script in its place.");
+        },
+        Qt::white);
 }
 
 } // namespace
@@ -355,9 +361,8 @@ int main(int argc, char** argv) {
     savePng("popup_new.png", paint(16, 16, list[6]));
     savePng("popup_delete.png", paint(16, 16, list[5]));
     savePng("leaf.png", leafPicture());
-    savePng("folder_closed.png", paint(16, 16, [](QPainter& p) {
-        closedFolder(p, QRect(1, 2, 14, 12), yellow);
-    }));
+    savePng("folder_closed.png",
+            paint(16, 16, [](QPainter& p) { closedFolder(p, QRect(1, 2, 14, 12), yellow); }));
     savePng("folder_open.png", paint(16, 16, list[7]));
     drivePictures();
     for (int size : {16, 32, 48, 64, 128, 256})

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/Placement.h"
+
 #include <QWidget>
+#include <memory>
 #include <string>
 
 class QAction;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
-class QTabWidget;
 class QTimer;
 class QToolButton;
 
@@ -16,9 +18,12 @@ class DirectoryOutline;
 class DriveComboBox;
 class FileListBox;
 class PreviewEdit;
-class ShortcutDispatcher;
+class EditControl;
 class HintTracker;
 class ImageList;
+class ShortcutDispatcher;
+class TabbedNotebook;
+class ToolBar;
 } // namespace qf::platform
 
 // The main window: browser on the left, preview on the right, the command table in its menus,
@@ -43,7 +48,7 @@ public:
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
-    QWidget* ToolBar1 = nullptr;
+    qf::platform::ToolBar* ToolBar1 = nullptr;
     QToolButton* ToolButton9 = nullptr;
     QToolButton* ToolButton6 = nullptr;
     QToolButton* Edit43 = nullptr;
@@ -53,7 +58,7 @@ public:
     QToolButton* ToolButton2 = nullptr;
     QToolButton* ToolButton3 = nullptr;
 
-    QTabWidget* TabbedNotebook1 = nullptr;
+    qf::platform::TabbedNotebook* TabbedNotebook1 = nullptr;
     qf::platform::DriveComboBox* DriveComboBox1 = nullptr;
     qf::platform::DirectoryOutline* DirectoryOutline1 = nullptr;
     qf::platform::FileListBox* FileListBox1 = nullptr;
@@ -61,7 +66,7 @@ public:
     QStatusBar* StatusBar = nullptr;
 
     QTimer* Timer1 = nullptr;
-    qf::platform::ImageList* ImageList1 = nullptr;
+    std::unique_ptr<qf::platform::ImageList> ImageList1;
 
     // ActionList1, in its order.
     QAction* FileNew1 = nullptr;
@@ -111,9 +116,26 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void createComponents();
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createPanes();
+    void createPopups();
+    void bindHandlers();
+    void setTabOrder();
+    void layOutClient();
+
+    // The standard edit actions act on the edit control that has the keyboard focus.
+    qf::platform::EditControl* editTarget() const;
+    void updateAction(QAction* action);
+
+    QWidget* client_ = nullptr;
+    qf::platform::ShortcutDispatcher* shortcuts_ = nullptr;
+    qf::platform::HintTracker* hints_ = nullptr;
+    qf::platform::CentreOnFirstShow placement_;
 };
 
 // Program-wide state of the main window's unit.

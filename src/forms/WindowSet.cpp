@@ -5,10 +5,12 @@
 #include "forms/Sdimain.h"
 #include "forms/createdir.h"
 #include "forms/renamer.h"
+#include "platform/Fonts.h"
 
 namespace qf::forms {
 
 void createWindowSet() {
+    qf::platform::installFontSubstitutes();
     // The order matters: the main window's creation handler runs before the dialogs exist,
     // and the mask dialog, created last, reads the settings file last.
     Form3 = new TForm3;
@@ -18,7 +20,9 @@ void createWindowSet() {
     Form2 = new TForm2;
 }
 
-void showMainForm() { Form3->show(); }
+void showMainForm() {
+    Form3->show();
+}
 
 void destroyWindowSet() {
     delete Form2;
