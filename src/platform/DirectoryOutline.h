@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/DirectoryTree.h"
+#include "platform/FileSystemPictures.h"
+
 #include <QAbstractScrollArea>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace qf::platform {
 
@@ -11,6 +15,7 @@ namespace qf::platform {
 class DirectoryOutline : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    // Takes the current directory and its drive, and walks down to it.
     explicit DirectoryOutline(QWidget* parent = nullptr);
     ~DirectoryOutline() override;
 
@@ -28,12 +33,46 @@ public:
     // Paints what is pending at once; nothing is re-read.
     void paintPending();
 
+    // A row as it is drawn, top to bottom.
+    struct Row {
+        std::string path;
+        int depth;
+        FolderPicture picture;
+        bool selected;
+    };
+    std::vector<Row> rows() const;
+
     // Bound by the window: the tree's directory changed.
     std::function<void()> onChange;
+
+    static constexpr int rowHeight = 16;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     struct State;
     std::unique_ptr<State> state_;
+
+    void build();
+    void select(DirectoryTree::Node* node);
+    void toggle(DirectoryTree::Node* node);
+    void expand(DirectoryTree::Node* node);
+    void collapse(DirectoryTree::Node* node);
+    void expandAll(DirectoryTree::Node* node);
+    int textWidth(DirectoryTree::Node* node) const;
+    void rowsChanged();
+    void updateScrollBars();
+    void ensureVisible(int row);
+    int rowAt(int y) const;
+    int visibleRowCount() const;
+    void reportChange();
 };
 
 } // namespace qf::platform

@@ -11,6 +11,7 @@ namespace qf::platform {
 class DriveComboBox : public QComboBox {
     Q_OBJECT
 public:
+    // Lists the drives and selects the one holding the current directory.
     explicit DriveComboBox(QWidget* parent = nullptr);
     ~DriveComboBox() override;
 
@@ -23,6 +24,9 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state_;
+
+    void pick(int index);
+    void reportChange();
 };
 
 } // namespace qf::platform
