@@ -2,22 +2,22 @@
 
 namespace qf::preview {
 
+std::size_t commentStart(std::string_view line) {
+    return line.find("//");
+}
+
 std::vector<Range> commentRanges(std::string_view text) {
     std::vector<Range> ranges;
-    std::size_t pos = 0;
-    // Each search resumes at the line feed that ended the previous comment, so a second "//"
-    // on the same line is inside the first comment and starts nothing.
-    while (true) {
-        const std::size_t start = text.find("//", pos);
-        if (start == std::string_view::npos)
+    std::size_t lineBegin = 0;
+    while (lineBegin <= text.size()) {
+        const std::size_t lineFeed = text.find('\n', lineBegin);
+        const std::size_t lineEnd = lineFeed == std::string_view::npos ? text.size() : lineFeed;
+        const std::size_t start = commentStart(text.substr(lineBegin, lineEnd - lineBegin));
+        if (start != std::string_view::npos)
+            ranges.push_back({lineBegin + start, lineEnd});
+        if (lineFeed == std::string_view::npos)
             break;
-        const std::size_t lineFeed = text.find('\n', start);
-        if (lineFeed == std::string_view::npos) {
-            ranges.push_back({start, text.size()});
-            break;
-        }
-        ranges.push_back({start, lineFeed});
-        pos = lineFeed;
+        lineBegin = lineFeed + 1;
     }
     return ranges;
 }
