@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 namespace qf::platform {
@@ -243,11 +242,9 @@ void DirectoryOutline::paintEvent(QPaintEvent*) {
         painter.drawText(textRect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          toDisplay(node->name));
         if (selected && hasFocus()) {
-            QStyleOptionFocusRect option;
-            option.initFrom(this);
-            option.rect = textRect;
-            option.backgroundColor = palette().color(QPalette::Highlight);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+            // The dotted frame of a focused item, drawn the same way whatever the style.
+            painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1, Qt::DotLine));
+            painter.drawRect(textRect.adjusted(0, 0, -1, -1));
         }
     }
 }

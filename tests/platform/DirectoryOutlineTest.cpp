@@ -343,3 +343,12 @@ TEST_F(DirectoryOutlineTest, DirectoryOnAnotherDriveShowsThatDrive) {
     EXPECT_TRUE(rowOf("d1/mounted/sub").selected);
     EXPECT_EQ(changes_, 1);
 }
+
+TEST(TreePictures, LeafIsAFourteenPixelFolderOnATransparentBackground) {
+    const QImage leaf = folderPicture(FolderPicture::Leaf).toImage();
+    ASSERT_EQ(leaf.size(), QSize(14, 14));
+    EXPECT_EQ(qAlpha(leaf.pixel(0, 13)), 0) << "the purple background is see-through";
+    EXPECT_EQ(qAlpha(leaf.pixel(0, 5)), 255) << "the black outline is drawn";
+    for (const auto kind : {FolderPicture::Open, FolderPicture::Closed})
+        EXPECT_EQ(folderPicture(kind).size(), QSize(16, 16));
+}
