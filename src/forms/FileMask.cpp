@@ -40,7 +40,10 @@ void TForm2::createComponents() {
     Label1 = new QLabel(QStringLiteral("To set multiple file masks, use the \" ; \"  to  seperate "
                                        "them!"),
                         GroupBox1);
-    Label1->setGeometry(12, 20, 271, 13);
+    // The labels size themselves to their texts, as designed (271 x 13 for Label1), so the
+    // stand-in font never clips them.
+    Label1->move(12, 20);
+    Label1->adjustSize();
     Label2 = new QLabel(QStringLiteral("File Masks :"), GroupBox1);
     Label2->move(12, 40);
     Label2->adjustSize();

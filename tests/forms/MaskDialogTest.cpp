@@ -50,6 +50,7 @@ TEST_F(MaskDialogTest, ShowsItsDesign) {
               "To set multiple file masks, use the \" ; \"  to  seperate them!");
     EXPECT_EQ(Form2->Label1->parentWidget(), Form2->GroupBox1);
     EXPECT_EQ(Form2->Label1->pos(), QPoint(12, 20));
+    EXPECT_GE(Form2->Label1->width(), Form2->Label1->sizeHint().width()); // not clipped
     EXPECT_EQ(Form2->Label2->text(), "File Masks :");
     EXPECT_EQ(Form2->Label2->pos(), QPoint(12, 40));
     EXPECT_EQ(Form2->Button1->text(), "OK");
