@@ -12,6 +12,12 @@
 namespace qf::test {
 
 void WindowSetTest::TearDown() {
+    if (unexpected_) {
+        EXPECT_TRUE(unexpected_->seen().empty())
+            << "a window came up that the test did not expect: "
+            << unexpected_->seen().front().toStdString();
+        unexpected_.reset();
+    }
     qf::forms::destroyWindowSet();
     TempDirTest::TearDown();
 }
@@ -19,6 +25,7 @@ void WindowSetTest::TearDown() {
 void WindowSetTest::startIn(const std::string& relative) {
     const std::string dir = relative.empty() ? root() : path(relative);
     ASSERT_EQ(::chdir(dir.c_str()), 0) << dir;
+    unexpected_ = std::make_unique<UnexpectedModals>();
     qf::platform::setApplicationTitle("Quillfen");
     qf::forms::createWindowSet();
     qf::forms::showMainForm();
@@ -27,7 +34,7 @@ void WindowSetTest::startIn(const std::string& relative) {
 
 void WindowSetTest::enterMainWindow() {
     // The black area left of the logo answers any button.
-    QTest::mousePress(Form3, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(Form3->windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(SDIAppForm));
     // The tick disarms the timer for good before anything else, also when its load fails.
     QTRY_COMPARE(SDIAppForm->Timer1->interval(), 0);

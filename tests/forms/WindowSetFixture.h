@@ -1,6 +1,9 @@
 #pragma once
 
+#include "support/Modal.h"
 #include "support/TempDir.h"
+
+#include <memory>
 
 namespace qf::test {
 
@@ -15,6 +18,9 @@ protected:
     // Shows the splash, clicks through to the main window and waits until the start-up tick
     // has run, as a user's first click would.
     void enterMainWindow();
+
+private:
+    std::unique_ptr<UnexpectedModals> unexpected_;
 };
 
 } // namespace qf::test

@@ -1,10 +1,33 @@
 #include "support/Modal.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QApplication>
 #include <QTimer>
 
 namespace qf::test {
+
+namespace {
+int handlingDepth = 0;
+}
+
+UnexpectedModals::UnexpectedModals() : poll_(new QTimer) {
+    poll_->setInterval(50);
+    QObject::connect(poll_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (handlingDepth > 0 || !modal || !modal->isVisible())
+            return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen_.push_back(box ? box->text() : modal->windowTitle());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    poll_->start();
+}
+
+UnexpectedModals::~UnexpectedModals() { delete poll_; }
 
 void handlingModals(const std::function<void()>& action,
                     const std::function<void(QWidget*)>& handle) {
@@ -17,7 +40,9 @@ void handlingModals(const std::function<void()>& action,
             handle(modal);
     });
     poll.start();
+    ++handlingDepth;
     action();
+    --handlingDepth;
     poll.stop();
 }
 

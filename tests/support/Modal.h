@@ -24,4 +24,17 @@ std::vector<BoxSeen> answeringBoxes(const std::function<void()>& action,
 void handlingModals(const std::function<void()>& action,
                     const std::function<void(QWidget*)>& handle);
 
+// While it lives, a modal window that comes up outside handlingModals/answeringBoxes is
+// recorded and closed, so that a test fails instead of hanging on it.
+class UnexpectedModals {
+public:
+    UnexpectedModals();
+    ~UnexpectedModals();
+    const std::vector<QString>& seen() const { return seen_; }
+
+private:
+    std::vector<QString> seen_;
+    class QTimer* poll_;
+};
+
 } // namespace qf::test
