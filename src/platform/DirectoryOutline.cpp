@@ -68,7 +68,6 @@ struct DirectoryOutline::State {
     std::string directory;
     DirectoryTree::Node* selected = nullptr;
     DirectoryTree::Node* pressed = nullptr;
-    int contentWidth = 0;
 };
 
 DirectoryOutline::DirectoryOutline(QWidget* parent)
@@ -247,6 +246,22 @@ void DirectoryOutline::paintEvent(QPaintEvent*) {
             painter.drawRect(textRect.adjusted(0, 0, -1, -1));
         }
     }
+}
+
+// Names are measured once; a new font makes every measure stale.
+void DirectoryOutline::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() != QEvent::FontChange || !state_ || !state_->tree.root())
+        return;
+    std::vector<DirectoryTree::Node*> pending{state_->tree.root()};
+    while (!pending.empty()) {
+        DirectoryTree::Node* node = pending.back();
+        pending.pop_back();
+        node->textWidth = -1;
+        for (auto& child : node->children)
+            pending.push_back(child.get());
+    }
+    rowsChanged();
 }
 
 void DirectoryOutline::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include "support/Modal.h"
 #include "support/TempDir.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -351,4 +352,15 @@ TEST(TreePictures, LeafIsAFourteenPixelFolderOnATransparentBackground) {
     EXPECT_EQ(qAlpha(leaf.pixel(0, 5)), 255) << "the black outline is drawn";
     for (const auto kind : {FolderPicture::Open, FolderPicture::Closed})
         EXPECT_EQ(folderPicture(kind).size(), QSize(16, 16));
+}
+
+TEST_F(DirectoryOutlineTest, NewFontRemeasuresTheNames) {
+    makeDir("d1/" + std::string(40, 'w'));
+    auto& tree = treeAt("d1");
+    key(Qt::Key_Plus);
+    const int narrow = tree.horizontalScrollBar()->maximum();
+    QFont large = tree.font();
+    large.setPixelSize(30);
+    tree.setFont(large);
+    EXPECT_GT(tree.horizontalScrollBar()->maximum(), narrow);
 }
