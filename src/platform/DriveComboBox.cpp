@@ -28,8 +28,11 @@ DriveComboBox::DriveComboBox(QWidget* parent)
     setIconSize(QSize(16, 16));
 
     state_->drives = listDrives();
-    for (const auto& drive : state_->drives)
+    for (const auto& drive : state_->drives) {
         addItem(QIcon(drivePicture(drive.type)), toDisplay(drive.text));
+        // The drop-down list draws with its own palette; the entries keep the selector's ink.
+        setItemData(count() - 1, navy, Qt::ForegroundRole);
+    }
     const std::string startDrive = driveOf(state_->drives, currentDirectory());
     for (std::size_t i = 0; i < state_->drives.size(); ++i)
         if (state_->drives[i].root == startDrive)
