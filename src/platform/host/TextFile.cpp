@@ -3,6 +3,7 @@
 #include "platform/host/IoError.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +27,19 @@ FileDescriptor openFile(const std::string& path, int flags, IoOperation op) {
     if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) < 0)
         throwIoError(errno, path, op);
     return file;
+}
+
+// Where the line that starts at from stops within the buffer: at its CR, at a Ctrl+Z before
+// that, or at the buffer's end. Two memchr passes beat one loop testing both bytes.
+std::size_t lineStop(const std::string& buffer, std::size_t from) {
+    const char* begin = buffer.data() + from;
+    const char* end = buffer.data() + buffer.size();
+    const void* cr = std::memchr(begin, lineEnd, static_cast<std::size_t>(end - begin));
+    const char* stop = cr ? static_cast<const char*>(cr) : end;
+    const void* ctrlZ = std::memchr(begin, endOfText, static_cast<std::size_t>(stop - begin));
+    if (ctrlZ)
+        stop = static_cast<const char*>(ctrlZ);
+    return static_cast<std::size_t>(stop - buffer.data());
 }
 
 } // namespace
@@ -88,9 +102,7 @@ bool TextReader::fill() {
 std::string TextReader::readLine() {
     std::string line;
     while (!endOfText_ && fill()) {
-        std::size_t stop = pos_;
-        while (stop < buffer_.size() && buffer_[stop] != lineEnd && buffer_[stop] != endOfText)
-            ++stop;
+        const std::size_t stop = lineStop(buffer_, pos_);
         line.append(buffer_, pos_, stop - pos_);
         pos_ = stop;
         if (stop == buffer_.size())
