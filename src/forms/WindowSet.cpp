@@ -5,12 +5,14 @@
 #include "forms/Sdimain.h"
 #include "forms/createdir.h"
 #include "forms/renamer.h"
+#include "platform/AppStyle.h"
 #include "platform/Fonts.h"
 
 namespace qf::forms {
 
 void createWindowSet() {
     qf::platform::installFontSubstitutes();
+    qf::platform::installAppStyle();
     // The order matters: the main window's creation handler runs before the dialogs exist,
     // and the mask dialog, created last, reads the settings file last.
     Form3 = new TForm3;

@@ -22,11 +22,11 @@ HintTracker::HintTracker(QWidget* window, QStatusBar* statusBar)
 
 void HintTracker::trackMenu(QMenu* menu) {
     connect(menu, &QMenu::aboutToShow, this,
-            [this, menu] { show(hintLongPart(hintOf(menu->menuAction()))); });
-    connect(menu, &QMenu::hovered, this, [this](QAction* item) {
-        // Items of menus without hints (the popups) clear the status bar.
-        show(hintLongPart(hintOf(item)));
-    });
+            [this, menu] { showMenuHint(hintLongPart(hintOf(menu->menuAction()))); });
+    // A menu opens only over its active window. Items of menus without hints (the popups)
+    // clear the status bar.
+    connect(menu, &QMenu::hovered, this,
+            [this](QAction* item) { showMenuHint(hintLongPart(hintOf(item))); });
 }
 
 void HintTracker::idle() {
@@ -51,6 +51,10 @@ void HintTracker::idle() {
 void HintTracker::show(const QString& text) {
     if (QApplication::activeWindow() != window_)
         return;
+    showMenuHint(text);
+}
+
+void HintTracker::showMenuHint(const QString& text) {
     if (statusBar_->currentMessage() != text)
         statusBar_->showMessage(text);
 }

@@ -28,6 +28,7 @@ public:
 private:
     void idle();
     void show(const QString& text);
+    void showMenuHint(const QString& text);
 
     QWidget* window_;
     QStatusBar* statusBar_;

@@ -14,6 +14,16 @@ namespace {
 
 constexpr const char* kShortcut = "qfShortcut";
 
+// Qt reports a hidden action as disabled; the item's own enabled state is what the lookup needs.
+bool itemEnabled(QAction* item) {
+    if (item->isVisible())
+        return item->isEnabled();
+    item->setVisible(true);
+    const bool enabled = item->isEnabled();
+    item->setVisible(false);
+    return enabled;
+}
+
 struct Found {
     QAction* item = nullptr;
     bool chainEnabled = false;
@@ -23,7 +33,7 @@ struct Found {
 // enabled.
 Found findInMenu(const QList<QAction*>& items, const QKeySequence& key, bool parentsEnabled) {
     for (QAction* item : items) {
-        const bool enabled = parentsEnabled && item->isEnabled();
+        const bool enabled = parentsEnabled && itemEnabled(item);
         if (!item->isSeparator() && ShortcutDispatcher::shortcutOf(item) == key)
             return {item, enabled};
         if (QMenu* sub = item->menu()) {
@@ -63,7 +73,7 @@ bool ShortcutDispatcher::dispatch(QKeyCombination key) {
         if (found.chainEnabled) {
             if (updateAction)
                 updateAction(found.item);
-            if (found.item->isEnabled())
+            if (itemEnabled(found.item))
                 found.item->trigger();
         }
         return true;

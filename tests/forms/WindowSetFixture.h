@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/Modal.h"
+#include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
 #include <memory>
