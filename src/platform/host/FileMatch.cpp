@@ -52,6 +52,33 @@ std::string join(const std::string& directory, const std::string& name) {
     return directory.back() == '/' ? directory + name : directory + "/" + name;
 }
 
+// Sorts by lessIgnoringCase. Folding every name once and comparing the folded keys as plain
+// bytes is several times quicker on a big directory than folding inside each comparison.
+std::vector<std::string> sortedIgnoringCase(std::vector<std::string> names) {
+    struct Keyed {
+        std::string key;
+        std::string* name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(names.size());
+    for (auto& name : names) {
+        std::string key(name);
+        for (char& c : key)
+            c = static_cast<char>(fold(static_cast<unsigned char>(c)));
+        keyed.push_back({std::move(key), &name});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (const int order = a.key.compare(b.key))
+            return order < 0;
+        return *a.name < *b.name;
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (auto& k : keyed)
+        sorted.push_back(std::move(*k.name));
+    return sorted;
+}
+
 } // namespace
 
 bool lessIgnoringCase(std::string_view a, std::string_view b) {
@@ -98,9 +125,7 @@ std::vector<std::string> matchingFileNames(const std::string& directory,
             }
         }
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
-    return names;
+    return sortedIgnoringCase(std::move(names));
 }
 
 } // namespace qf::platform
