@@ -215,8 +215,9 @@ TEST_F(Commands, ToolButtonsShowTheShortHintAsTooltipDisabledOnesIncluded) {
     };
     for (const auto& [button, tip] : cases) {
         EXPECT_EQ(button->toolTip(), tip);
-        if (!tip.isEmpty())
+        if (!tip.isEmpty()) {
             EXPECT_EQ(button->toolTipDuration(), 2500);
+        }
     }
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
     EXPECT_TRUE(SDIAppForm->RichEdit1->toolTip().isEmpty());
