@@ -224,6 +224,16 @@ TEST_F(Commands, ToolButtonsShowTheShortHintAsTooltipDisabledOnesIncluded) {
     EXPECT_TRUE(SDIAppForm->FileListBox1->toolTip().isEmpty());
 }
 
+TEST_F(Commands, RestingOnADisabledButtonShowsItsTooltip) {
+    QWidget* options = SDIAppForm->ToolButton2;
+    ASSERT_FALSE(options->isEnabled());
+    const QPoint at = options->mapTo(SDIAppForm, options->rect().center());
+    QTest::mouseMove(SDIAppForm->windowHandle(), at - QPoint(2, 0));
+    QTest::mouseMove(SDIAppForm->windowHandle(), at);
+    QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QString("Options"), 3000);
+    EXPECT_TRUE(QToolTip::isVisible());
+}
+
 TEST_F(Commands, NotebookKeepsItsWidthAndThePreviewFollowsTheWindow) {
     SDIAppForm->showNormal();
     SDIAppForm->resize(800, 600);
