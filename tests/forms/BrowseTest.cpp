@@ -1,5 +1,4 @@
 #include "WindowSetFixture.h"
-#include "forms/About.h"
 #include "forms/Sdimain.h"
 #include "platform/DirectoryOutline.h"
 #include "platform/ErrorBox.h"
@@ -10,7 +9,6 @@
 
 #include <QAction>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <unistd.h>
@@ -26,10 +24,7 @@ protected:
     void enter() {
         makeDir("Data");
         startIn();
-        // The splash's black area is a child of its own that answers the press.
-        QTest::mousePress(Form3->childAt(20, 20), Qt::LeftButton, {}, QPoint(5, 5));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(SDIAppForm));
-        QTRY_COMPARE(SDIAppForm->Timer1->interval(), 0);
+        enterMainWindow();
         list()->setMask("*.cs");
     }
     static qf::platform::FileListBox* list() { return SDIAppForm->FileListBox1; }
