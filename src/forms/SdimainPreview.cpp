@@ -1,28 +1,28 @@
 // Preview of the selected file in the preview pane.
+#include "forms/PreviewCommand.h"
 #include "forms/Sdimain.h"
 #include "platform/FileListBox.h"
 #include "platform/PreviewEdit.h"
 #include "preview/CommentScan.h"
 
-namespace {
+namespace qf::forms {
 
-// The colour of comment text: pure blue.
-const QColor kCommentColour(0, 0, 255);
-
-// Both Preview commands: the pane is emptied first, so a file that cannot be opened leaves it
-// empty while the error box reports it.
-void previewSelectedFile(TSDIAppForm& form) {
-    form.RichEdit1->clear();
-    form.RichEdit1->loadFromFile(form.FileListBox1->fileName());
-    form.RichEdit1->colourLineTails(qf::preview::commentStart, kCommentColour);
-    form.RichEdit1->select(0, 0);
+void previewFile(qf::platform::PreviewEdit& pane, const std::string& path) {
+    // The colour of comment text: pure blue.
+    static const QColor commentColour(0, 0, 255);
+    pane.clear();
+    pane.loadFromFile(path);
+    pane.colourLineTails(qf::preview::commentStart, commentColour);
+    pane.select(0, 0);
 }
 
-} // namespace
+} // namespace qf::forms
 
+// Both commands act on the file selected at this moment, or on an empty path when the list has
+// lost its selection, which the load reports.
 void TSDIAppForm::ToolButton6Click() {
-    previewSelectedFile(*this);
+    qf::forms::previewFile(*RichEdit1, FileListBox1->fileName());
 }
 void TSDIAppForm::Preview1Click() {
-    previewSelectedFile(*this);
+    qf::forms::previewFile(*RichEdit1, FileListBox1->fileName());
 }

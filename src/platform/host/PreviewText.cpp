@@ -13,94 +13,72 @@
 
 namespace qf::platform {
 
-// Appends raw bytes chunk by chunk, rewriting line breaks on the way. Chunks are small enough to
-// stay in the cache, so the text is scanned there and written to its buffer exactly once.
-class PreviewText::Writer {
-public:
-    explicit Writer(PreviewText& text) : text_(text) { text_.lineStarts_.assign(1, 0); }
+namespace {
 
-    // Room for expected more raw bytes; the buffer's untouched pages cost no memory.
-    void reserve(std::size_t raw) { ensure(2 * raw + 1); }
+const char* find(const char* p, const char* end, char c) {
+    const void* hit = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    return hit ? static_cast<const char*>(hit) : end;
+}
 
-    void append(const char* p, std::size_t length) {
-        ensure(2 * length + 1);
-        const char* const end = p + length;
-        if (pendingCr_ && p < end) {
-            // The previous chunk ended in a CR: it was a lone one unless this LF completes it.
-            pendingCr_ = false;
-            put('\n');
-            p += *p == '\n';
-            text_.lineStarts_.push_back(text_.size_);
+} // namespace
+
+// The raw bytes are in the buffer. Most files already have CR LF breaks, or none at all, and
+// are only scanned; the others grow by one byte for each lone CR or LF, made room for in one
+// pass from the back, so the text never needs a second buffer.
+void PreviewText::convertLineBreaks() {
+    const char* const begin = bytes_.get();
+    const char* const end = begin + size_;
+    // Raw offsets at which a byte is inserted: a CR before a lone LF, an LF after a lone CR.
+    std::vector<std::size_t> inserts;
+    lineStarts_.assign(1, 0);
+    const char* cr = find(begin, end, '\r');
+    const char* lf = find(begin, end, '\n');
+    for (const char* p = begin; p < end;) {
+        const char* brk = std::min(cr, lf);
+        if (brk == end)
+            break;
+        if (*brk == '\n') {
+            inserts.push_back(static_cast<std::size_t>(brk - begin));
+            p = brk + 1;
+        } else if (brk + 1 < end && brk[1] == '\n') {
+            p = brk + 2;
+        } else {
+            p = brk + 1;
+            inserts.push_back(static_cast<std::size_t>(p - begin));
         }
-        const char* cr = find(p, end, '\r');
-        const char* lf = find(p, end, '\n');
-        while (p < end) {
-            const char* brk = std::min(cr, lf);
-            put(p, static_cast<std::size_t>(brk - p));
-            if (brk == end)
-                break;
-            put('\r');
-            if (*brk == '\r' && brk + 1 == end) {
-                pendingCr_ = true;
-                break;
-            }
-            put('\n');
-            p = brk + 1 + (*brk == '\r' && brk[1] == '\n');
-            text_.lineStarts_.push_back(text_.size_);
-            if (cr < p)
-                cr = find(p, end, '\r');
-            if (lf < p)
-                lf = find(p, end, '\n');
-        }
+        lineStarts_.push_back(static_cast<std::size_t>(p - begin) + inserts.size());
+        if (cr < p)
+            cr = find(p, end, '\r');
+        if (lf < p)
+            lf = find(p, end, '\n');
     }
+    if (inserts.empty())
+        return;
 
-    void finish() {
-        if (pendingCr_) {
-            pendingCr_ = false;
-            put('\n');
-            text_.lineStarts_.push_back(text_.size_);
-        }
-        if (capacity_ > text_.size_ && text_.size_ > 0) {
-            // Shrinking a large block hands its tail back without copying.
-            if (char* shrunk = static_cast<char*>(std::realloc(text_.bytes_.get(), text_.size_)))
-                release(shrunk);
-            capacity_ = text_.size_;
-        }
+    const std::size_t rawSize = size_;
+    resize(rawSize + inserts.size());
+    char* const bytes = bytes_.get();
+    std::size_t segmentEnd = rawSize;
+    for (std::size_t j = inserts.size(); j-- > 0;) {
+        const std::size_t at = inserts[j];
+        const char inserted = at < rawSize && bytes[at] == '\n' ? '\r' : '\n';
+        std::memmove(bytes + at + j + 1, bytes + at, segmentEnd - at);
+        bytes[at + j] = inserted;
+        segmentEnd = at;
     }
+}
 
-private:
-    static const char* find(const char* p, const char* end, char c) {
-        const void* hit = std::memchr(p, c, static_cast<std::size_t>(end - p));
-        return hit ? static_cast<const char*>(hit) : end;
-    }
-
-    void ensure(std::size_t more) {
-        if (text_.size_ + more <= capacity_)
-            return;
-        const std::size_t wanted = std::max(text_.size_ + more, capacity_ + capacity_ / 2);
-        char* grown = static_cast<char*>(std::realloc(text_.bytes_.get(), wanted));
-        if (!grown)
+void PreviewText::resize(std::size_t size) {
+    if (size > 0) {
+        char* moved = static_cast<char*>(std::realloc(bytes_.get(), size));
+        if (!moved)
             throw std::bad_alloc();
-        release(grown);
-        capacity_ = wanted;
+        // realloc has already released the old block.
+        (void)bytes_.release();
+        bytes_.reset(moved);
     }
-
-    // The block moved: the old pointer is already freed by realloc.
-    void release(char* moved) {
-        (void)text_.bytes_.release();
-        text_.bytes_.reset(moved);
-    }
-
-    void put(char c) { text_.bytes_.get()[text_.size_++] = c; }
-    void put(const char* p, std::size_t n) {
-        std::memcpy(text_.bytes_.get() + text_.size_, p, n);
-        text_.size_ += n;
-    }
-
-    PreviewText& text_;
-    std::size_t capacity_ = 0;
-    bool pendingCr_ = false;
-};
+    size_ = size;
+}
 
 PreviewText::PreviewText() : lineStarts_(1, 0) {}
 PreviewText::PreviewText(PreviewText&&) noexcept = default;
@@ -109,9 +87,10 @@ PreviewText::~PreviewText() = default;
 
 PreviewText PreviewText::fromBytes(std::string_view raw) {
     PreviewText text;
-    Writer writer(text);
-    writer.append(raw.data(), raw.size());
-    writer.finish();
+    text.resize(raw.size());
+    if (!raw.empty())
+        std::memcpy(text.bytes_.get(), raw.data(), raw.size());
+    text.convertLineBreaks();
     return text;
 }
 
@@ -150,23 +129,28 @@ PreviewText PreviewText::load(const std::string& path) {
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         cannotOpen(path);
 
+    // Read straight into the text's own buffer; a file that grew since fstat keeps going.
     PreviewText text;
-    Writer writer(text);
-    writer.reserve(static_cast<std::size_t>(st.st_size));
-    constexpr std::size_t kChunk = 256 * 1024;
-    const std::unique_ptr<char[]> chunk(new char[kChunk]);
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    text.resize(capacity);
+    std::size_t got = 0;
     while (true) {
-        const ssize_t got = ::read(fd.get(), chunk.get(), kChunk);
-        if (got < 0) {
+        if (got == capacity) {
+            capacity += capacity / 2;
+            text.resize(capacity);
+        }
+        const ssize_t n = ::read(fd.get(), text.bytes_.get() + got, capacity - got);
+        if (n < 0) {
             if (errno == EINTR)
                 continue;
             throwIoError(errno, path);
         }
-        if (got == 0)
+        if (n == 0)
             break;
-        writer.append(chunk.get(), static_cast<std::size_t>(got));
+        got += static_cast<std::size_t>(n);
     }
-    writer.finish();
+    text.resize(got);
+    text.convertLineBreaks();
     return text;
 }
 

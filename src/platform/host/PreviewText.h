@@ -44,7 +44,9 @@ private:
     struct Free {
         void operator()(char* p) const { std::free(p); }
     };
-    class Writer;
+    void convertLineBreaks();
+    // Sets the size, keeping the bytes that fit; the buffer is not cleared.
+    void resize(std::size_t size);
 
     std::unique_ptr<char, Free> bytes_;
     std::size_t size_ = 0;

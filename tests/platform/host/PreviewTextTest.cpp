@@ -70,9 +70,9 @@ TEST(PreviewText, LinesAndPositions) {
 
 class PreviewTextFile : public qf::test::TempDirTest {};
 
-TEST_F(PreviewTextFile, LoadsBeyondOneReadChunk) {
-    // Lone CRs at the edge of every read chunk must still pair up with nothing but themselves,
-    // and CR LF pairs split across two reads must stay one break.
+TEST_F(PreviewTextFile, LoadedFileMatchesItsBytes) {
+    // Big files with lone CRs and LFs grow in place from the back: every break must land where
+    // the small cases put it, and lone CRs next to long runs must stay single breaks.
     std::string raw;
     while (raw.size() < 3 * 256 * 1024)
         raw += "line // text\r\nlone\rsecond\n";
