@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace qf::platform {
 
@@ -69,20 +70,32 @@ void PreviewText::convertLineBreaks() {
 }
 
 void PreviewText::resize(std::size_t size) {
-    if (size > 0) {
-        char* moved = static_cast<char*>(std::realloc(bytes_.get(), size));
+    if (size > capacity_) {
+        const std::size_t wanted = std::max(size, capacity_ + capacity_ / 2);
+        char* moved = static_cast<char*>(std::realloc(bytes_.get(), wanted));
         if (!moved)
             throw std::bad_alloc();
         // realloc has already released the old block.
         (void)bytes_.release();
         bytes_.reset(moved);
+        capacity_ = wanted;
     }
     size_ = size;
 }
 
 PreviewText::PreviewText() : lineStarts_(1, 0) {}
-PreviewText::PreviewText(PreviewText&&) noexcept = default;
-PreviewText& PreviewText::operator=(PreviewText&&) noexcept = default;
+PreviewText::PreviewText(PreviewText&& other) noexcept : PreviewText() {
+    *this = std::move(other);
+}
+
+// The moved-from text is left empty, with its one empty line.
+PreviewText& PreviewText::operator=(PreviewText&& other) noexcept {
+    bytes_ = std::move(other.bytes_);
+    size_ = std::exchange(other.size_, 0);
+    capacity_ = std::exchange(other.capacity_, 0);
+    lineStarts_ = std::exchange(other.lineStarts_, std::vector<std::size_t>(1, 0));
+    return *this;
+}
 PreviewText::~PreviewText() = default;
 
 PreviewText PreviewText::fromBytes(std::string_view raw) {
@@ -129,17 +142,17 @@ PreviewText PreviewText::load(const std::string& path) {
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         cannotOpen(path);
 
-    // Read straight into the text's own buffer; a file that grew since fstat keeps going.
+    // Read straight into the text's own buffer, with room for the bytes that lone line breaks
+    // add in a binary file; pages of the room that stay unused are never touched and cost no
+    // memory. A file that grew since fstat keeps going.
     PreviewText text;
-    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
-    text.resize(capacity);
+    const auto fileSize = static_cast<std::size_t>(st.st_size);
+    text.resize(fileSize + fileSize / 32 + 4096);
     std::size_t got = 0;
     while (true) {
-        if (got == capacity) {
-            capacity += capacity / 2;
-            text.resize(capacity);
-        }
-        const ssize_t n = ::read(fd.get(), text.bytes_.get() + got, capacity - got);
+        if (got == text.capacity_)
+            text.resize(got + 1);
+        const ssize_t n = ::read(fd.get(), text.bytes_.get() + got, text.capacity_ - got);
         if (n < 0) {
             if (errno == EINTR)
                 continue;

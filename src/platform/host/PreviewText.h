@@ -45,11 +45,12 @@ private:
         void operator()(char* p) const { std::free(p); }
     };
     void convertLineBreaks();
-    // Sets the size, keeping the bytes that fit; the buffer is not cleared.
+    // Sets the size, keeping the bytes that fit; new bytes are not cleared.
     void resize(std::size_t size);
 
     std::unique_ptr<char, Free> bytes_;
     std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
     std::vector<std::size_t> lineStarts_;
 };
 
