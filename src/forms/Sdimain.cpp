@@ -257,18 +257,16 @@ void TSDIAppForm::bindHandlers() {
     on(Rename1, &TSDIAppForm::Rename1Click);
     on(CreateDirectory1, &TSDIAppForm::CreateDirectory1Click);
     on(ExploreinWindowsExplorer1, &TSDIAppForm::ExploreinWindowsExplorer1Click);
-    bind(EditCut1, &QAction::triggered, this, [this] {
-        if (auto* target = editTarget())
-            target->cutSelection();
-    });
-    bind(EditCopy1, &QAction::triggered, this, [this] {
-        if (auto* target = editTarget())
-            target->copySelection();
-    });
-    bind(EditPaste1, &QAction::triggered, this, [this] {
-        if (auto* target = editTarget())
-            target->pasteClipboard();
-    });
+    using qf::platform::EditControl;
+    const auto onTarget = [this](QAction* action, void (EditControl::*operation)()) {
+        bind(action, &QAction::triggered, this, [this, operation] {
+            if (EditControl* target = editTarget())
+                (target->*operation)();
+        });
+    };
+    onTarget(EditCut1, &EditControl::cutSelection);
+    onTarget(EditCopy1, &EditControl::copySelection);
+    onTarget(EditPaste1, &EditControl::pasteClipboard);
     bind(ToolButton6, &QToolButton::clicked, this, [this] { ToolButton6Click(); });
     bind(Edit43, &QToolButton::clicked, this, [this] { Edit43Click(); });
     bind(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });

@@ -53,11 +53,15 @@ protected:
     // Presses a key where the focus is, rejecting any dialog the command opens, and lets the
     // loop go idle afterwards as it would between two key presses.
     void press(QKeyCombination key) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
         qf::test::handlingModals(
-            [&] {
-                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-            },
+            [&] { QTest::keyClick(focus, key.key(), key.keyboardModifiers()); },
             [](QWidget* modal) { modal->close(); });
+        // A dialog that came and went may leave no window active.
+        SDIAppForm->activateWindow();
+        focus->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(SDIAppForm));
         qf::test::runEventLoop(20);
     }
 
