@@ -8,7 +8,21 @@ mkdir -p "$out"
 demo="$(mktemp -d)"
 trap 'rm -rf "$demo"' EXIT
 mkdir -p "$demo/Data" "$demo/scripts"
-printf '// Ammo setup\r\n$ammo = 20; // per pack\r\necho("a//b"); // note\r\nexit();\r\n' > "$demo/mission.cs"
+cat > "$demo/mission.cs" <<'SCRIPT'
+// Ammo setup for the training mission
+$ammo = 20; // per pack
+$Spawn::Count = 4;
+echo("http://example.org//path"); // a "//" in quotes starts a comment too
+exit();
+x = 4 / 2; / / no comment here
+
+function Mission::onStart() {
+    // every player starts with a full pack
+    for (%i = 0; %i < $Spawn::Count; %i++)
+        Player::setItemCount(%i, "Ammo", $ammo);
+}
+// last line without a break
+SCRIPT
 printf 'volume\r\n' > "$demo/base.vol"
 printf 'notes\r\n' > "$demo/readme.txt"
 
@@ -27,5 +41,15 @@ import -window root "$out/splash.png"
 xdotool mousemove $(( (1024 - 393) / 2 + 40 )) $(( (768 - 318) / 2 + 40 )) click 1
 sleep 2
 import -window root "$out/main.png"
+# Files page, first file, then the Preview button of the tool bar.
+window=$(xdotool search --name "Quillfen - Project Manager" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool key Tab Right Tab Down
+sleep 1
+xdotool mousemove $((X + 40)) $((Y + 40)) click 1
+sleep 1
+xdotool mousemove $((X + 300)) $((Y + 5))
+sleep 1
+import -window root "$out/preview.png"
 kill "$app"
 echo "screenshots in $out"
