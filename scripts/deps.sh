@@ -2,7 +2,8 @@
 # Installs the Debian packages Quillfen builds, runs and tests with, when any is missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libjpeg-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth
+          desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
