@@ -22,6 +22,10 @@ struct ScanCase {
     std::vector<Range> blue;
 };
 
+void PrintTo(const ScanCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CommentScanCases : public ::testing::TestWithParam<ScanCase> {};
 
 TEST_P(CommentScanCases, BlueRanges) {

@@ -26,6 +26,10 @@ struct BreakCase {
     std::vector<std::size_t> starts;
 };
 
+void PrintTo(const BreakCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class LineBreaks : public ::testing::TestWithParam<BreakCase> {};
 
 } // namespace
