@@ -18,6 +18,7 @@ class DirectoryOutline;
 class DriveComboBox;
 class FileListBox;
 class PreviewEdit;
+class SaveDialog;
 class EditControl;
 class HintTracker;
 class ImageList;
@@ -66,6 +67,7 @@ public:
     QStatusBar* StatusBar = nullptr;
 
     QTimer* Timer1 = nullptr;
+    qf::platform::SaveDialog* SaveDialog = nullptr; // made at its first use
     std::unique_ptr<qf::platform::ImageList> ImageList1;
 
     // ActionList1, in its order.

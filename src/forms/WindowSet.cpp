@@ -17,8 +17,8 @@ void createWindowSet() {
     // and the mask dialog, created last, reads the settings file last.
     Form3 = new TForm3;
     SDIAppForm = new TSDIAppForm;
-    CreateDirect = new TCreateDirect;
-    Form1 = new TForm1;
+    CreateDirect = new TCreateDirect(SDIAppForm);
+    Form1 = new TForm1(SDIAppForm);
     Form2 = new TForm2;
 }
 
