@@ -19,7 +19,7 @@ void createWindowSet() {
     SDIAppForm = new TSDIAppForm;
     CreateDirect = new TCreateDirect(SDIAppForm);
     Form1 = new TForm1(SDIAppForm);
-    Form2 = new TForm2;
+    Form2 = new TForm2(SDIAppForm);
 }
 
 void showMainForm() {
