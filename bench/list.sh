@@ -33,7 +33,9 @@ reference() {
 }
 
 list_ms=$(QT_QPA_PLATFORM=offscreen "$bench" list "$dir" '*.cs;*.vol' | sed -n 's/^median_ms=//p')
+scroll_ms=$(QT_QPA_PLATFORM=offscreen "$bench" list-scroll "$dir" '*.cs;*.vol' | sed -n 's/^median_ms=//p')
 find_ms=$(reference)
 echo "file list re-read:  median_ms=$list_ms"
 echo "find | sort -f:     median_ms=$find_ms"
+echo "scroll to the end:  median_ms=$scroll_ms (one frame is 16.7 ms)"
 awk -v a="$list_ms" -v b="$find_ms" 'BEGIN { printf "ratio=%.2f\n", a / b }'
