@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QStringList>
+#include <algorithm>
 
 namespace qf::platform {
 
@@ -38,9 +39,8 @@ bool SaveDialog::execute() {
     if (chosen.size() > maxPathLength)
         return false;
     fileName_ = chosen;
-    filterIndex_ = static_cast<int>(filters().indexOf(dialog.selectedNameFilter())) + 1;
-    if (filterIndex_ < 1)
-        filterIndex_ = 1;
+    filterIndex_ =
+        std::max(1, static_cast<int>(filters().indexOf(dialog.selectedNameFilter())) + 1);
     return true;
 }
 
