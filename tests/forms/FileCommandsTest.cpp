@@ -351,6 +351,23 @@ TEST_F(FileCommands, EditFromAGoneStartDirectoryShowsTheErrorAndStartsNothing) {
     EXPECT_FALSE(exists("record"));
 }
 
+TEST_F(EditCommand, AGoneListDirectoryStillStartsTheEditorAndLeavesTheListAtTheStart) {
+    writeFile("other/a.cs");
+    enter();
+    browseTo(path("other"));
+    select("a.cs");
+    ASSERT_EQ(::chdir(root().c_str()), 0);
+    std::filesystem::remove_all(path("other"));
+    std::vector<BoxSeen> boxes = answeringBoxes([] { SDIAppForm->Edit43->click(); });
+    const auto record = qf::test::waitForRecord(path("record"));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->arguments, Names{path("other/a.cs")});
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "File not found.");
+    EXPECT_EQ(list()->directory(), root());
+    EXPECT_EQ(qf::platform::currentDirectory(), root());
+}
+
 // ---- Delete ----------------------------------------------------------------------------------
 
 TEST_F(FileCommands, DeleteAsksAndRemovesOnlyOnYesRereadingTheListEitherWay) {
