@@ -51,5 +51,13 @@ sleep 1
 xdotool mousemove $((X + 300)) $((Y + 5))
 sleep 1
 import -window root "$out/preview.png"
+# The dialogs: Set File Masks by its key, Rename from the file list's popup menu.
+xdotool key ctrl+m
+sleep 1
+xdotool mousemove $((X + 60)) $((Y + 120)) click 3
+sleep 1
+xdotool key Up Return
+sleep 1
+import -window root "$out/dialogs.png"
 kill "$app"
 echo "screenshots in $out"
