@@ -17,6 +17,10 @@ namespace qf::platform {
 namespace {
 
 const char* find(const char* p, const char* end, char c) {
+    // An empty text has no buffer at all, and memchr must not be handed a null pointer even
+    // for zero bytes.
+    if (p == end)
+        return end;
     const void* hit = std::memchr(p, c, static_cast<std::size_t>(end - p));
     return hit ? static_cast<const char*>(hit) : end;
 }

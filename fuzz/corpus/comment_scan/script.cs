@@ -1,0 +1,2 @@
+// header
+function f() { echo("a // b"); } // tail
