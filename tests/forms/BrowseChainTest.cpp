@@ -18,9 +18,6 @@ using Names = std::vector<std::string>;
 
 class BrowseChain : public qf::test::WindowSetTest {
 protected:
-    static qf::platform::DirectoryOutline* tree() { return SDIAppForm->DirectoryOutline1; }
-    static qf::platform::FileListBox* list() { return SDIAppForm->FileListBox1; }
-
     static int rowOf(const std::string& dir) {
         const auto rows = tree()->rows();
         for (std::size_t i = 0; i < rows.size(); ++i)
@@ -75,9 +72,7 @@ TEST_F(BrowseChain, PickADriveSelectADirectoryClickAFile) {
     EXPECT_EQ(list()->entries(), Names{"raid.cs"});
     EXPECT_EQ(qf::platform::currentDirectory(), path("game/base/missions"));
 
-    SDIAppForm->TabbedNotebook1->setCurrentIndex(1);
-    const QPoint first = list()->visualRect(list()->model()->index(0, 0)).center();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, first);
+    clickEntry(0);
     EXPECT_EQ(SDIAppForm->windowTitle(),
               QString::fromStdString("Quillfen - " + path("game/base/missions/raid.cs")));
     for (QAction* item :

@@ -20,22 +20,6 @@ namespace {
 
 class BrowseTest : public qf::test::WindowSetTest {
 protected:
-    // The main window up in root(), with the settings folder the start-up tick expects.
-    void enter() {
-        makeDir("Data");
-        startIn();
-        enterMainWindow();
-        list()->setMask("*.cs");
-    }
-    static qf::platform::FileListBox* list() { return SDIAppForm->FileListBox1; }
-    static qf::platform::DirectoryOutline* tree() { return SDIAppForm->DirectoryOutline1; }
-
-    static void clickEntry(int row) {
-        SDIAppForm->TabbedNotebook1->setCurrentIndex(1);
-        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-    }
-
     static std::vector<bool> fileCommandsEnabled() {
         const TSDIAppForm& f = *SDIAppForm;
         return {f.Preview1->isEnabled(), f.Edit43->isEnabled(),  f.Edit2->isEnabled(),
@@ -50,7 +34,7 @@ const std::vector<bool> allEnabled(6, true);
 TEST_F(BrowseTest, ClickingAFileEnablesTheCommandsAndNamesItInTheCaption) {
     writeFile("a.cs");
     writeFile("b.cs");
-    enter();
+    enterListing();
     ASSERT_EQ(list()->entries(), (Names{"a.cs", "b.cs"}));
     EXPECT_EQ(fileCommandsEnabled(), std::vector<bool>(6, false));
 
@@ -65,7 +49,7 @@ TEST_F(BrowseTest, ClickingAFileEnablesTheCommandsAndNamesItInTheCaption) {
 TEST_F(BrowseTest, TheCaptionShowsANameThatIsNotText) {
     const std::string name = "caf\xe9.cs";
     writeFile(name);
-    enter();
+    enterListing();
     clickEntry(0);
     EXPECT_TRUE(
         SDIAppForm->windowTitle().startsWith("Quillfen - " + QString::fromStdString(root())));
@@ -76,7 +60,7 @@ TEST_F(BrowseTest, TheCaptionShowsANameThatIsNotText) {
 TEST_F(BrowseTest, TheListFollowsTheTree) {
     writeFile("a.cs");
     writeFile("sub/s.cs");
-    enter();
+    enterListing();
     clickEntry(0);
     qf::platform::guarded(
         [] { tree()->setDirectory(SDIAppForm->FileListBox1->directory() + "/sub"); });
@@ -92,7 +76,7 @@ TEST_F(BrowseTest, TheListFollowsTheTree) {
 
 TEST_F(BrowseTest, RefreshRereadsTheListAndKeepsTheCaption) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     clickEntry(0);
     writeFile("b.cs");
     std::filesystem::remove(path("a.cs"));
@@ -105,7 +89,7 @@ TEST_F(BrowseTest, RefreshRereadsTheListAndKeepsTheCaption) {
 
 TEST_F(BrowseTest, RefreshOfARemovedDirectoryShowsTheErrorAndKeepsTheList) {
     writeFile("sub/s.cs");
-    enter();
+    enterListing();
     qf::platform::guarded([this] { tree()->setDirectory(path("sub")); });
     ASSERT_EQ(list()->entries(), (Names{"s.cs"}));
     ASSERT_EQ(::chdir(root().c_str()), 0);
@@ -120,7 +104,7 @@ TEST_F(BrowseTest, RefreshOfARemovedDirectoryShowsTheErrorAndKeepsTheList) {
 }
 
 TEST_F(BrowseTest, ResizeFitsTheTreeAndTheListToTheNotebook) {
-    enter();
+    enterListing();
     // The design height of the notebook.
     SDIAppForm->TabbedNotebook1->resize(229, 345);
     SDIAppForm->FormResize();

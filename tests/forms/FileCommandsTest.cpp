@@ -41,16 +41,6 @@ const std::string kHeader =
 
 class FileCommands : public qf::test::WindowSetTest {
 protected:
-    // The main window up in root(), listing its *.cs files.
-    void enter() {
-        makeDir("Data");
-        startIn();
-        enterMainWindow();
-        list()->setMask("*.cs");
-    }
-    static qf::platform::FileListBox* list() { return SDIAppForm->FileListBox1; }
-    static qf::platform::DirectoryOutline* tree() { return SDIAppForm->DirectoryOutline1; }
-
     static void select(const std::string& name) {
         const auto& entries = list()->entries();
         const auto at = std::find(entries.begin(), entries.end(), name);
@@ -132,7 +122,7 @@ SaveRun withSaveDialog(QAction* command, const SaveAnswer& answer,
 
 TEST_F(FileCommands, BothNewCommandsWriteTheHeaderAndRereadTheList) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     struct Case {
         QAction* command;
         std::string bytes;
@@ -160,7 +150,7 @@ TEST_F(FileCommands, BothNewCommandsWriteTheHeaderAndRereadTheList) {
 
 TEST_F(FileCommands, NewUsesTheNameAsTypedWithoutAddingAnExtension) {
     makeDir("elsewhere");
-    enter();
+    enterListing();
     withSaveDialog(SDIAppForm->FileNew1, {path("test")});
     EXPECT_EQ(readFile("test"), kHeader);
     // A file outside the list's directory does not show, and the list stays where it was.
@@ -172,7 +162,7 @@ TEST_F(FileCommands, NewUsesTheNameAsTypedWithoutAddingAnExtension) {
 
 TEST_F(FileCommands, SaveWritesNothingButItsNameAndFilterAreOfferedNext) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     select("a.cs");
     const SaveRun first = withSaveDialog(SDIAppForm->FileSave1, {path("saved.cs")},
                                          QStringLiteral("Text Files (*.txt)"));
@@ -195,7 +185,7 @@ TEST_F(FileCommands, SaveWritesNothingButItsNameAndFilterAreOfferedNext) {
 }
 
 TEST_F(FileCommands, PathsLongerThanTheDialogTakesAreRefusedAsACancel) {
-    enter();
+    enterListing();
     const std::string fits = root() + "/" + std::string(255 - root().size(), 'f') + ".cs";
     ASSERT_EQ(fits.size(), qf::platform::SaveDialog::maxPathLength);
     withSaveDialog(SDIAppForm->FileNew1, {fits});
@@ -208,7 +198,7 @@ TEST_F(FileCommands, PathsLongerThanTheDialogTakesAreRefusedAsACancel) {
 
 TEST_F(FileCommands, NewThatCannotWriteShowsTheErrorAndRereadsNothing) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     struct Case {
         const char* name;
         std::string typed;
@@ -236,7 +226,7 @@ TEST_F(FileCommands, NewOnAReadOnlyFileIsAccessDeniedAndKeepsTheFile) {
         GTEST_SKIP() << "root may write a read-only file";
     writeFile("locked.cs", "keep");
     ASSERT_EQ(::chmod(path("locked.cs").c_str(), 0444), 0);
-    enter();
+    enterListing();
     const SaveRun run = withSaveDialog(SDIAppForm->New1, {path("locked.cs")});
     ASSERT_EQ(run.boxes.size(), 1u);
     EXPECT_EQ(run.boxes[0].text, "File access denied.");
@@ -266,7 +256,7 @@ TEST_F(EditCommand, TheEditorGetsThePathAsOneArgumentAndRunsInTheStartDirectory)
         writeFile(name);
         writeFile("other/" + name);
     }
-    enter();
+    enterListing();
     ASSERT_EQ(StartDirectory, root());
     for (const char* where : {"", "other"}) {
         const std::string dir = *where ? path(where) : root();
@@ -290,7 +280,7 @@ TEST_F(EditCommand, TheEditorGetsThePathAsOneArgumentAndRunsInTheStartDirectory)
 
 TEST_F(EditCommand, NoSelectionGivesAnEmptyArgument) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     select("a.cs");
     SDIAppForm->Refresh1->trigger();
     ASSERT_EQ(list()->fileName(), "");
@@ -304,7 +294,7 @@ TEST_F(EditCommand, NoSelectionGivesAnEmptyArgument) {
 TEST_F(EditCommand, ADoubleClickAndThePopupItemStartTheEditorOnTheFile) {
     writeFile("a.cs");
     writeFile("b.cs");
-    enter();
+    enterListing();
     SDIAppForm->TabbedNotebook1->setCurrentIndex(1);
     const QModelIndex second = list()->model()->index(1, 0);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, list()->visualRect(second).center());
@@ -322,7 +312,7 @@ TEST_F(EditCommand, ADoubleClickAndThePopupItemStartTheEditorOnTheFile) {
 
 TEST_F(FileCommands, WithoutAnEditorEditIsSilentAndTheListComesBack) {
     writeFile("other/a.cs");
-    enter();
+    enterListing();
     browseTo(path("other"));
     select("a.cs");
     ::setenv("PATH", "/nonexistent", 1);
@@ -353,7 +343,7 @@ TEST_F(FileCommands, EditFromAGoneStartDirectoryShowsTheErrorAndStartsNothing) {
 
 TEST_F(EditCommand, AGoneListDirectoryStillStartsTheEditorAndLeavesTheListAtTheStart) {
     writeFile("other/a.cs");
-    enter();
+    enterListing();
     browseTo(path("other"));
     select("a.cs");
     ASSERT_EQ(::chdir(root().c_str()), 0);
@@ -373,7 +363,7 @@ TEST_F(EditCommand, AGoneListDirectoryStillStartsTheEditorAndLeavesTheListAtTheS
 TEST_F(FileCommands, DeleteAsksAndRemovesOnlyOnYesRereadingTheListEitherWay) {
     writeFile("a.cs");
     writeFile("b.cs");
-    enter();
+    enterListing();
     select("a.cs");
     auto boxes = answeringBoxes([] { SDIAppForm->Delete1->trigger(); }, QMessageBox::No);
     ASSERT_EQ(boxes.size(), 1u);
@@ -401,7 +391,7 @@ TEST_F(FileCommands, DeleteAsksAndRemovesOnlyOnYesRereadingTheListEitherWay) {
 
 TEST_F(FileCommands, DeletingALinkedFileRemovesTheLinkNotItsTarget) {
     writeFile("target/t.cs", "keep");
-    enter();
+    enterListing();
     ASSERT_EQ(::symlink(path("target/t.cs").c_str(), path("link.cs").c_str()), 0);
     SDIAppForm->Refresh1->trigger();
     select("link.cs");
@@ -426,7 +416,7 @@ TEST_F(RenameCommand, OkRenamesInTheTreesDirectoryRereadsAndHides) {
     writeFile("a.cs");
     writeFile("b.cs", "B");
     makeDir("sub");
-    enter();
+    enterListing();
     struct Case {
         const char* typed;
         std::vector<std::string> onDisk; // relative paths expected to exist afterwards
@@ -460,7 +450,7 @@ TEST_F(RenameCommand, OkRenamesInTheTreesDirectoryRereadsAndHides) {
 
 TEST_F(RenameCommand, ANameWithDotsMovesTheFileToTheParent) {
     writeFile("sub/a.cs", "A");
-    enter();
+    enterListing();
     browseTo(path("sub"));
     select("a.cs");
     renameTo("../moved.cs");
@@ -471,7 +461,7 @@ TEST_F(RenameCommand, ANameWithDotsMovesTheFileToTheParent) {
 
 TEST_F(RenameCommand, TheWindowKeepsItsTextAndAnswersEnterAndEscape) {
     writeFile("a.cs");
-    enter();
+    enterListing();
     select("a.cs");
     SDIAppForm->Rename1->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
@@ -505,7 +495,7 @@ protected:
 
 TEST_F(CreateDirectoryCommand, CreatesInTheTreesDirectoryOrShowsTheErrorAndStaysOpen) {
     makeDir("existing");
-    enter();
+    enterListing();
     struct Case {
         const char* typed;
         QString error; // empty: created, and the window hides
@@ -538,7 +528,7 @@ TEST_F(CreateDirectoryCommand, CreatesInTheTreesDirectoryOrShowsTheErrorAndStays
 }
 
 TEST_F(CreateDirectoryCommand, EnterAndEscapeDoNothingAndTheButtonLeavesTheFocusInTheField) {
-    enter();
+    enterListing();
     SDIAppForm->CreateDirectory1->trigger();
     ASSERT_TRUE(QTest::qWaitForWindowActive(CreateDirect));
     QTRY_VERIFY(CreateDirect->Edit1->hasFocus());
@@ -556,7 +546,7 @@ TEST_F(CreateDirectoryCommand, EnterAndEscapeDoNothingAndTheButtonLeavesTheFocus
 // ---- The two windows -------------------------------------------------------------------------
 
 TEST_F(FileCommands, RenameAndCreateDirectoryAreDialogsOfTheMainWindowAtTheirDesignPlaces) {
-    enter();
+    enterListing();
     struct Case {
         QWidget* window;
         QString caption;
@@ -598,7 +588,7 @@ public slots:
 
 TEST_F(FileCommands, ExploreOpensTheTreesDirectory) {
     makeDir("sub");
-    enter();
+    enterListing();
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
     browseTo(path("sub"));

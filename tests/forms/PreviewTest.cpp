@@ -20,21 +20,8 @@ const QColor kBlue(0, 0, 255);
 
 class PreviewTest : public qf::test::WindowSetTest {
 protected:
-    void enter() {
-        makeDir("Data");
-        startIn();
-        enterMainWindow();
-        list()->setMask("*.cs");
-    }
-    static qf::platform::FileListBox* list() { return SDIAppForm->FileListBox1; }
     static qf::platform::PreviewEdit* pane() { return SDIAppForm->RichEdit1; }
     static std::string shown() { return std::string(pane()->text(0, pane()->textLength())); }
-
-    static void clickEntry(int row) {
-        SDIAppForm->TabbedNotebook1->setCurrentIndex(1);
-        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-    }
 };
 
 } // namespace
@@ -42,7 +29,7 @@ protected:
 TEST_F(PreviewTest, ToolButtonAndPopupItemPreviewTheClickedFile) {
     writeFile("a.cs", "// header\nx = 1; // one\ny = 2;\n");
     writeFile("b.cs", "plain\r\ntext\r\n");
-    enter();
+    enterListing();
 
     clickEntry(0);
     QTest::mouseClick(SDIAppForm->ToolButton6, Qt::LeftButton);
@@ -65,7 +52,7 @@ TEST_F(PreviewTest, ToolButtonAndPopupItemPreviewTheClickedFile) {
 TEST_F(PreviewTest, AFileThatCannotBeOpenedIsReportedAndThePaneLeftEmpty) {
     writeFile("a.cs", "// content");
     writeFile("gone.cs", "x");
-    enter();
+    enterListing();
     clickEntry(0);
     SDIAppForm->Preview1->trigger();
     ASSERT_FALSE(shown().empty());
@@ -91,7 +78,7 @@ TEST_F(PreviewTest, AFileThatCannotBeOpenedIsReportedAndThePaneLeftEmpty) {
 
 TEST_F(PreviewTest, ClipboardKeysOnTheFocusedPane) {
     writeFile("a.cs", "copy // me");
-    enter();
+    enterListing();
     clickEntry(0);
     SDIAppForm->Preview1->trigger();
     pane()->setFocus();

@@ -4,6 +4,9 @@
 #include "forms/Sdimain.h"
 #include "forms/WindowSet.h"
 #include "platform/ApplicationTitle.h"
+#include "platform/DirectoryOutline.h"
+#include "platform/FileListBox.h"
+#include "platform/TabbedNotebook.h"
 
 #include <QTest>
 #include <QTimer>
@@ -38,6 +41,27 @@ void WindowSetTest::enterMainWindow() {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(SDIAppForm));
     // The tick disarms the timer for good before anything else, also when its load fails.
     QTRY_COMPARE(SDIAppForm->Timer1->interval(), 0);
+}
+
+void WindowSetTest::enterListing(const std::string& masks) {
+    makeDir("Data");
+    startIn();
+    enterMainWindow();
+    list()->setMask(masks);
+}
+
+qf::platform::FileListBox* WindowSetTest::list() {
+    return SDIAppForm->FileListBox1;
+}
+
+qf::platform::DirectoryOutline* WindowSetTest::tree() {
+    return SDIAppForm->DirectoryOutline1;
+}
+
+void WindowSetTest::clickEntry(int row) {
+    SDIAppForm->TabbedNotebook1->setCurrentIndex(1);
+    const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace qf::test
