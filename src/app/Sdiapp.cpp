@@ -1,8 +1,10 @@
 // The program entry: the application object, its title, the window set and the loop.
+#include "Resources.h"
 #include "forms/WindowSet.h"
 #include "platform/ApplicationTitle.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,6 +33,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quillfen"));
     QApplication::setQuitOnLastWindowClosed(false);
     qf::platform::setApplicationTitle("Quillfen");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(qf::resources::picture(QStringLiteral("pictures/icon%1.png").arg(size)));
+    QApplication::setWindowIcon(icon);
 
     qf::forms::createWindowSet();
     qf::forms::showMainForm();
