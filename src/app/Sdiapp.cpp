@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillfen"));
+    // Lets Wayland compositors match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quillfen"));
     QApplication::setQuitOnLastWindowClosed(false);
     qf::platform::setApplicationTitle("Quillfen");
     QIcon icon;
