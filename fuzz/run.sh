@@ -12,6 +12,13 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(comment_scan wildcard mount_info preview_text mask_file)
 build="$here/build-fuzz"
 
+# Only fuzzing needs clang; the normal build and CI replay the corpus with g++.
+if ! command -v clang++ >/dev/null || ! clang++ -print-file-name=libclang_rt.fuzzer-x86_64.a \
+        | grep -q /; then
+    echo "fuzzing needs clang and libFuzzer: apt-get install clang libclang-rt-14-dev" >&2
+    exit 2
+fi
+
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_COMPILER=clang++ -DQUILLFEN_FUZZ=ON \
       -DQUILLFEN_BUILD_TESTS=OFF -DQUILLFEN_BUILD_BENCH=OFF >/dev/null
