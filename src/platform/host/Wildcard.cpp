@@ -1,6 +1,8 @@
 #include "platform/host/Wildcard.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <vector>
 
 namespace qf::platform {
 
@@ -48,33 +50,50 @@ Wildcard::Wildcard(std::string_view mask) {
 }
 
 bool Wildcard::matches(std::string_view name) const {
-    // Greedy scan that only ever returns to the latest '*': a later star can absorb whatever
-    // an earlier one would have, so older choices never need revisiting.
-    const std::string_view mask = folded_;
-    std::size_t m = 0, n = 0;
-    std::size_t starMask = std::string_view::npos, starName = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            starMask = m++;
-            starName = n;
-        } else if (m < mask.size() && mask[m] == '?') {
-            ++m;
-            n += characterLength(name, n);
-        } else if (m < mask.size() && static_cast<unsigned char>(mask[m]) ==
-                                          fold(static_cast<unsigned char>(name[n]))) {
-            ++m;
-            ++n;
-        } else if (starMask != std::string_view::npos) {
-            m = starMask + 1;
-            starName += characterLength(name, starName);
-            n = starName;
-        } else {
-            return false;
-        }
+    // Every name position the mask read so far can have reached is kept, not only the latest
+    // choice of a '*': a '*' or '?' steps over whole characters, and where the next character
+    // starts depends on where the step began, so an earlier star's choice can open positions a
+    // later one cannot reach. Mask length times name length steps at worst, and always exact.
+    const std::size_t size = name.size();
+    // Names are at most 255 bytes on Linux; longer ones take the heap.
+    constexpr std::size_t onStack = 256;
+    char stackBuffers[2][onStack];
+    std::vector<char> heapBuffers;
+    char* reached = stackBuffers[0];
+    char* next = stackBuffers[1];
+    if (size + 1 > onStack) {
+        heapBuffers.resize(2 * (size + 1));
+        reached = heapBuffers.data();
+        next = reached + size + 1;
     }
-    while (m < mask.size() && mask[m] == '*')
-        ++m;
-    return m == mask.size();
+    std::fill(reached, reached + size + 1, 0);
+    reached[0] = 1;
+    for (const char c : folded_) {
+        if (c == '*') {
+            // Ascending order carries each reached position on along its characters.
+            for (std::size_t n = 0; n < size; ++n)
+                if (reached[n])
+                    reached[n + characterLength(name, n)] = 1;
+            continue;
+        }
+        std::fill(next, next + size + 1, 0);
+        bool any = false;
+        for (std::size_t n = 0; n < size; ++n) {
+            if (!reached[n])
+                continue;
+            if (c == '?')
+                next[n + characterLength(name, n)] = 1;
+            else if (static_cast<unsigned char>(c) == fold(static_cast<unsigned char>(name[n])))
+                next[n + 1] = 1;
+            else
+                continue;
+            any = true;
+        }
+        if (!any)
+            return false;
+        std::swap(reached, next);
+    }
+    return reached[size] != 0;
 }
 
 } // namespace qf::platform

@@ -44,6 +44,10 @@ TEST(Wildcard, MatchesTheMaskTable) {
          "b",
          true},
         {"a?b", "a\nb", true},
+        // A mask that splits a character matches only when the first star takes the lone
+        // leading \xc3; a second star starting after it would step over \xc3\xa9 whole.
+        {"*\xc3*\xa9", "\xc3\xc3\xa9", true},
+        {"*\xc3*\xa9", "\xc3\xc3\xc3", false},
     };
     for (const auto& [mask, name, expected] : cases)
         EXPECT_EQ(Wildcard(mask).matches(name), expected)
