@@ -3,12 +3,14 @@
 // be lost, every failure is shown, and no row may hang.
 #include "forms/Sdimain.h"
 #include "forms/WindowSetFixture.h"
+#include "forms/createdir.h"
 #include "forms/renamer.h"
 #include "platform/FileListBox.h"
 #include "platform/PreviewEdit.h"
 #include "platform/TabbedNotebook.h"
 #include "support/Modal.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -16,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -33,7 +36,7 @@ const std::string kTenMegabyteLine = std::string(10 * 1024 * 1024, 'x') + "// en
 
 // What a path is afterwards.
 struct OnDisk {
-    enum Kind { File, Directory, Absent };
+    enum Kind { File, Directory, Fifo, Absent };
     std::string path; // relative to the test's directory
     Kind kind;
     std::string content = {}; // a file's bytes
@@ -43,12 +46,14 @@ class FaultTable;
 
 struct FaultRow {
     const char* name;
-    // Files and folders in the test's directory before the program starts.
-    std::function<void(FaultTable&)> arrange;
+    // Files and folders in the test's directory (which holds a Data folder) before the
+    // program starts there.
+    std::function<void(FaultTable&)> arrange = {};
     // The mask list set after start-up; empty keeps what the settings file gave.
-    std::string masks;
-    // The user's steps. Message boxes are answered with answer, a save dialog with typed.
-    std::function<void(FaultTable&)> act;
+    std::string masks = {};
+    // The user's steps after start-up. Message boxes, start-up's included, are answered with
+    // answer, a save dialog with typed.
+    std::function<void(FaultTable&)> act = [](FaultTable&) {};
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     std::string typed = {};
     // The texts of the boxes that came up, "{root}" standing for the test's directory.
@@ -81,20 +86,29 @@ public:
     }
     static qf::platform::PreviewEdit* pane() { return SDIAppForm->RichEdit1; }
 
-    // Runs the row's steps, answering every window that comes up meanwhile.
+    // Starts the program and runs the row's steps, answering every window that comes up.
     std::vector<std::string> runAnswering(const FaultRow& row) {
         std::vector<std::string> boxes;
-        qf::test::handlingModals([&] { row.act(*this); },
-                                 [&](QWidget* modal) {
-                                     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                                         boxes.push_back(box->text().toStdString());
-                                         box->button(row.answer)->click();
-                                         return;
-                                     }
-                                     auto* dialog = qobject_cast<QFileDialog*>(modal);
-                                     ASSERT_TRUE(dialog) << modal->windowTitle().toStdString();
-                                     answerSaveDialog(dialog, path(row.typed));
-                                 });
+        const auto steps = [&] {
+            startIn();
+            enterMainWindow();
+            if (!row.masks.empty())
+                list()->setMask(row.masks);
+            row.act(*this);
+        };
+        qf::test::handlingModals(steps, [&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                boxes.push_back(box->text().toStdString());
+                if (QAbstractButton* button = box->button(row.answer))
+                    button->click();
+                else
+                    box->done(0);
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_TRUE(dialog) << modal->windowTitle().toStdString();
+            answerSaveDialog(dialog, path(row.typed));
+        });
         return boxes;
     }
 
@@ -181,7 +195,6 @@ const std::vector<FaultRow> kRows = {
                 t.writeFile("Data/QFOPT.dat", std::string("*.cs\0x;*.vol\r\n", 14));
                 t.writeFile("a.cs"), t.writeFile("b.vol");
             },
-        .act = [](FaultTable&) {},
         .listed = {"b.vol"},
         .disk = {{"Data/QFOPT.dat", OnDisk::File, std::string("*.cs\0x;*.vol\r\n", 14)}},
     },
@@ -192,7 +205,6 @@ const std::vector<FaultRow> kRows = {
                 t.writeFile("Data/QFOPT.dat", "*.cs\x1a;*.vol\r\n");
                 t.writeFile("a.cs"), t.writeFile("b.vol");
             },
-        .act = [](FaultTable&) {},
         .listed = {"a.cs"},
         .disk = {{"Data/QFOPT.dat", OnDisk::File, "*.cs\x1a;*.vol\r\n"}},
     },
@@ -229,6 +241,74 @@ const std::vector<FaultRow> kRows = {
                 EXPECT_EQ(p->colourAt(p->textLength() - 7), QColor(Qt::black));
             },
     },
+    {
+        // Neither read nor replaced: the start-up says why and the list keeps its design masks.
+        .name = "SettingsFileIsADirectory",
+        .arrange =
+            [](FaultTable& t) {
+                t.makeDir("Data/QFOPT.dat");
+                t.writeFile("a.cs"), t.writeFile("b.txt"), t.writeFile("c.dat");
+            },
+        .boxes = {"File access denied."},
+        .listed = {"a.cs", "b.txt"},
+        .disk = {{"Data/QFOPT.dat", OnDisk::Directory}},
+    },
+    {
+        .name = "SettingsFileUnreadable",
+        .arrange =
+            [](FaultTable& t) {
+                t.writeFile("Data/QFOPT.dat", "*.vol\r\n");
+                ASSERT_EQ(::chmod(t.path("Data/QFOPT.dat").c_str(), 0), 0);
+            },
+        // Once at the dialog's creation, once at the start-up tick.
+        .boxes = {"File access denied.", "File access denied."},
+        .disk = {{"Data/QFOPT.dat", OnDisk::File, "*.vol\r\n"}},
+        .notAsRoot = "root reads a file without read permission",
+    },
+    {
+        .name = "CreateDirectoryOverAnExistingFile",
+        .arrange = [](FaultTable& t) { t.writeFile("taken", "keep"); },
+        .act =
+            [](FaultTable&) {
+                SDIAppForm->CreateDirectory1->trigger();
+                CreateDirect->Edit1->setText("taken");
+                QTest::mouseClick(CreateDirect->SpeedButton1, Qt::LeftButton);
+            },
+        .boxes = {"I/O error 183."},
+        .disk = {{"taken", OnDisk::File, "keep"}},
+    },
+    {
+        // A FIFO would block a reader until a writer came; the preview refuses it at once.
+        .name = "PreviewOfAFifoPutInTheFilesPlace",
+        .arrange = [](FaultTable& t) { t.writeFile("p.cs", "x"); },
+        .masks = "*.cs",
+        .act =
+            [](FaultTable& t) {
+                FaultTable::select("p.cs");
+                ASSERT_EQ(::unlink(t.path("p.cs").c_str()), 0);
+                ASSERT_EQ(::mkfifo(t.path("p.cs").c_str(), 0644), 0);
+                SDIAppForm->Preview1->trigger();
+            },
+        .boxes = {"Cannot open file {root}/p.cs."},
+        .listed = {"p.cs"},
+        .disk = {{"p.cs", OnDisk::Fifo}},
+        .sees = [](FaultTable&) { EXPECT_EQ(FaultTable::pane()->textLength(), 0u); },
+    },
+    {
+        .name = "PreviewOfAnUnreadableFile",
+        .arrange =
+            [](FaultTable& t) {
+                t.writeFile("secret.cs", "// s");
+                ASSERT_EQ(::chmod(t.path("secret.cs").c_str(), 0), 0);
+            },
+        .masks = "*.cs",
+        .act = [](FaultTable&) { preview("secret.cs"); },
+        .boxes = {"Cannot open file {root}/secret.cs."},
+        .listed = {"secret.cs"},
+        .disk = {{"secret.cs", OnDisk::File, "// s"}},
+        .sees = [](FaultTable&) { EXPECT_EQ(FaultTable::pane()->textLength(), 0u); },
+        .notAsRoot = "root reads a file without read permission",
+    },
 };
 
 TEST_P(FaultTable, UserSeesAndDiskHolds) {
@@ -238,12 +318,8 @@ TEST_P(FaultTable, UserSeesAndDiskHolds) {
     makeDir("Data");
     row.arrange(*this);
     ASSERT_FALSE(HasFatalFailure());
-    startIn();
-    enterMainWindow();
-    if (!row.masks.empty())
-        list()->setMask(row.masks);
-
     const std::vector<std::string> boxes = runAnswering(row);
+    ASSERT_FALSE(HasFatalFailure());
     std::vector<std::string> expected;
     for (const auto& text : row.boxes)
         expected.push_back(withRoot(text));
@@ -257,10 +333,15 @@ TEST_P(FaultTable, UserSeesAndDiskHolds) {
         switch (want.kind) {
         case OnDisk::File:
             ASSERT_TRUE(fs::is_regular_file(status));
+            // A row may have taken the read permission away; the bytes are what counts here.
+            fs::permissions(p, fs::perms::owner_read, fs::perm_options::add);
             EXPECT_EQ(readFile(want.path), want.content);
             break;
         case OnDisk::Directory:
             EXPECT_TRUE(fs::is_directory(status));
+            break;
+        case OnDisk::Fifo:
+            EXPECT_TRUE(fs::is_fifo(status));
             break;
         case OnDisk::Absent:
             EXPECT_FALSE(fs::exists(status));
