@@ -254,6 +254,17 @@ const std::vector<FaultRow> kRows = {
         .disk = {{"Data/QFOPT.dat", OnDisk::Directory}},
     },
     {
+        // Read without waiting for a writer: it holds no text, so no mask and no file listed.
+        .name = "SettingsFileIsAFifo",
+        .arrange =
+            [](FaultTable& t) {
+                ASSERT_EQ(::mkfifo(t.path("Data/QFOPT.dat").c_str(), 0644), 0);
+                t.writeFile("a.cs");
+            },
+        .listed = {},
+        .disk = {{"Data/QFOPT.dat", OnDisk::Fifo}},
+    },
+    {
         .name = "SettingsFileUnreadable",
         .arrange =
             [](FaultTable& t) {
