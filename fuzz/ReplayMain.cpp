@@ -19,8 +19,10 @@ bool replay(const std::filesystem::path& file) {
         return false;
     }
     const std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
-    // A pointer to no bytes: what libFuzzer passes for an empty input is never dereferenced.
-    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    // libFuzzer never passes a null pointer, not even for an empty input.
+    static const std::uint8_t none = 0;
+    const auto* data = bytes.empty() ? &none : reinterpret_cast<const std::uint8_t*>(bytes.data());
+    LLVMFuzzerTestOneInput(data, bytes.size());
     return true;
 }
 

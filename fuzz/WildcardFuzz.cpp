@@ -1,5 +1,6 @@
 // The wildcard matcher against an exhaustive matcher that tries every way a '*' can split the
-// name. Input: the mask, a NUL byte, the name (names never hold NUL).
+// name. Input: the mask, a NUL byte, the name (names never hold NUL); without a NUL the mask
+// is matched against its own bytes.
 #include "FuzzCheck.h"
 #include "platform/host/Wildcard.h"
 
