@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 TForm2* Form2 = nullptr;
 
@@ -51,6 +52,9 @@ void TForm2::createComponents() {
     // The field belongs to the window, not to the frame it is drawn over.
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(76, 40, 303, 21);
+    // A line edit keeps only 32767 characters by default; OK would then store a settings line
+    // cut short.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
     Edit1->raise();
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);

@@ -1,6 +1,7 @@
 // Bad input and faults, one row each, through the real window set: what the user sees (the
 // message boxes, the list, the preview) and what is on disk afterwards. Nothing a user had may
 // be lost, every failure is shown, and no row may hang.
+#include "forms/FileMask.h"
 #include "forms/Sdimain.h"
 #include "forms/WindowSetFixture.h"
 #include "forms/createdir.h"
@@ -33,6 +34,13 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const std::string kTenMegabyteLine = std::string(10 * 1024 * 1024, 'x') + "// end";
+// Longer than a line edit holds by default (32767 characters).
+const std::string kLongMaskLine = [] {
+    std::string line = "*.cs";
+    while (line.size() < 40000)
+        line += ";*.x";
+    return line + ";*.vol";
+}();
 
 // What a path is afterwards.
 struct OnDisk {
@@ -263,6 +271,22 @@ const std::vector<FaultRow> kRows = {
             },
         .listed = {},
         .disk = {{"Data/QFOPT.dat", OnDisk::Fifo}},
+    },
+    {
+        // Confirming the dialog unchanged must store the whole line, however long.
+        .name = "MaskDialogOkOnAVeryLongSettingsLine",
+        .arrange =
+            [](FaultTable& t) {
+                t.writeFile("Data/QFOPT.dat", kLongMaskLine + "\r\n");
+                t.writeFile("a.cs"), t.writeFile("b.vol");
+            },
+        .act =
+            [](FaultTable&) {
+                SDIAppForm->Quicksetfilemask1->trigger();
+                QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+            },
+        .listed = {"a.cs", "b.vol"},
+        .disk = {{"Data/QFOPT.dat", OnDisk::File, kLongMaskLine + "\r\n"}},
     },
     {
         .name = "SettingsFileUnreadable",
