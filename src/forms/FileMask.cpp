@@ -5,6 +5,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/FileListBox.h"
 #include "platform/Fonts.h"
+#include "platform/Placement.h"
 #include "settings/MaskFile.h"
 
 #include <QGroupBox>
@@ -17,20 +18,11 @@ TForm2* Form2 = nullptr;
 
 using qf::platform::guarded;
 
-namespace {
-
-// The design gives the outer frame, 395 x 132, of a window with a 4-pixel sizing border and a
-// 19-pixel caption; the window system adds its own frame around this client area.
-constexpr QRect kDesignPlace(192, 110, 395 - 2 * 4, 132 - 2 * 4 - 19);
-
-} // namespace
-
 TForm2::TForm2(QWidget* parent) : QDialog(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Set File Masks"));
     setFont(qf::platform::pixelFont(QStringLiteral("MS Sans Serif"), 11));
     createComponents();
-    move(kDesignPlace.topLeft());
-    resize(kDesignPlace.size());
+    qf::platform::placeAtDesignFrame(this, QRect(192, 110, 395, 132));
     // A settings file that cannot be read is reported, and the window is created all the same.
     guarded([this] { FormCreate(); });
 }

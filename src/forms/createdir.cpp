@@ -5,6 +5,7 @@
 #include "platform/DisplayText.h"
 #include "platform/ErrorBox.h"
 #include "platform/Fonts.h"
+#include "platform/Placement.h"
 #include "platform/host/FileOps.h"
 
 #include <QLabel>
@@ -13,20 +14,11 @@
 
 TCreateDirect* CreateDirect = nullptr;
 
-namespace {
-
-// The design gives the outer frame, 321 x 90, of a window with a 4-pixel border and a
-// 19-pixel caption; the window system adds its own frame around this client area.
-constexpr QRect kDesignPlace(280, 164, 321 - 2 * 4, 90 - 2 * 4 - 19);
-
-} // namespace
-
 TCreateDirect::TCreateDirect(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setWindowTitle(QStringLiteral("Create Directory"));
     setFont(qf::platform::pixelFont(QStringLiteral("MS Sans Serif"), 11));
     createComponents();
-    move(kDesignPlace.topLeft());
-    resize(kDesignPlace.size());
+    qf::platform::placeAtDesignFrame(this, QRect(280, 164, 321, 90));
 }
 
 void TCreateDirect::createComponents() {

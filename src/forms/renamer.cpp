@@ -6,6 +6,7 @@
 #include "platform/ErrorBox.h"
 #include "platform/FileListBox.h"
 #include "platform/Fonts.h"
+#include "platform/Placement.h"
 #include "platform/host/FileOps.h"
 
 #include <QGroupBox>
@@ -18,20 +19,11 @@ TForm1* Form1 = nullptr;
 
 using qf::platform::guarded;
 
-namespace {
-
-// The design gives the outer frame, 405 x 120, of a window with a 4-pixel border and a
-// 19-pixel caption; the window system adds its own frame around this client area.
-constexpr QRect kDesignPlace(192, 110, 405 - 2 * 4, 120 - 2 * 4 - 19);
-
-} // namespace
-
 TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setWindowTitle(QStringLiteral("Rename"));
     setFont(qf::platform::pixelFont(QStringLiteral("MS Sans Serif"), 11));
     createComponents();
-    move(kDesignPlace.topLeft());
-    resize(kDesignPlace.size());
+    qf::platform::placeAtDesignFrame(this, QRect(192, 110, 405, 120));
 }
 
 void TForm1::createComponents() {

@@ -18,4 +18,11 @@ void CentreOnFirstShow::apply(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+void placeAtDesignFrame(QWidget* window, const QRect& outerFrame) {
+    constexpr int border = 4;
+    constexpr int caption = 19;
+    window->move(outerFrame.topLeft());
+    window->resize(outerFrame.width() - 2 * border, outerFrame.height() - 2 * border - caption);
+}
+
 } // namespace qf::platform

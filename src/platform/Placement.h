@@ -1,5 +1,6 @@
 #pragma once
 
+class QRect;
 class QWidget;
 
 namespace qf::platform {
@@ -13,5 +14,10 @@ public:
 private:
     bool done_ = false;
 };
+
+// Places a dialog at its designed outer frame: the frame's left and top, and the client area
+// left inside a 4-pixel border and a 19-pixel caption. The window system adds its own frame
+// around that client area.
+void placeAtDesignFrame(QWidget* window, const QRect& outerFrame);
 
 } // namespace qf::platform
