@@ -34,7 +34,7 @@ std::string readMaskLine() {
 }
 
 void writeMaskLine(const std::string& masks) {
-    platform::TextWriter file(maskFilePath());
+    platform::TextWriter file(maskFilePath(), platform::Replacing::WhenStored);
     file.writeLine(masks);
     file.close();
 }

@@ -19,7 +19,8 @@ std::string maskFilePath();
 bool maskFileExists();
 // Line 1 of the file: up to the first CR, the first Ctrl+Z or the end.
 std::string readMaskLine();
-// Creates or empties the file and writes the text followed by CR LF, nothing else.
+// Creates or replaces the file so that it holds the text followed by CR LF, nothing else. The
+// old line stays on disk until the new one is stored, so a failed write loses nothing.
 void writeMaskLine(const std::string& masks);
 
 // What the start-up found in the settings file.

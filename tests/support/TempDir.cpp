@@ -1,5 +1,7 @@
 #include "support/TempDir.h"
 
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,6 +11,20 @@ namespace qf::test {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Debian's "nobody": owns no files of its own, so only the permissions under test decide.
+constexpr uid_t kUnprivilegedUser = 65534;
+constexpr gid_t kUnprivilegedGroup = 65534;
+
+void takeBackPrivileges() {
+    // The saved user id stays root throughout, which is what lets the effective ids return.
+    if (::seteuid(0) != 0 || ::setegid(0) != 0)
+        std::abort();
+}
+
+} // namespace
+
 void TempDirTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     root_ = fs::canonical(dir_.path().toStdString()).string();
@@ -16,6 +32,8 @@ void TempDirTest::SetUp() {
 }
 
 void TempDirTest::TearDown() {
+    if (privilegesDropped_)
+        takeBackPrivileges();
     // Tests may leave permissions that stop the directory from being removed.
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::end(it); it.increment(ec))
@@ -44,6 +62,26 @@ std::string TempDirTest::readFile(const std::string& relative) const {
 bool TempDirTest::exists(const std::string& relative) const {
     std::error_code ec;
     return fs::exists(fs::symlink_status(path(relative), ec));
+}
+
+bool TempDirTest::permissionsBite() {
+    if (::geteuid() != 0)
+        return true; // an ordinary user already, or dropped earlier in this test
+    if (::chown(root_.c_str(), kUnprivilegedUser, kUnprivilegedGroup) != 0)
+        return false;
+    std::error_code ec;
+    for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::end(it); it.increment(ec))
+        if (::lchown(it->path().c_str(), kUnprivilegedUser, kUnprivilegedGroup) != 0)
+            return false;
+    if (::setegid(kUnprivilegedGroup) != 0)
+        return false;
+    if (::seteuid(kUnprivilegedUser) != 0) {
+        takeBackPrivileges();
+        return false;
+    }
+    privilegesDropped_ = true;
+    // The directory above the test's own may keep the unprivileged user out altogether.
+    return ::faccessat(AT_FDCWD, root_.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 } // namespace qf::test

@@ -22,10 +22,17 @@ protected:
     std::string readFile(const std::string& relative) const;
     bool exists(const std::string& relative) const;
 
+    // Makes file permissions bite for the rest of the test. Root reads and writes whatever the
+    // permissions say, so as root the test's directory is handed to an unprivileged user and the
+    // process takes that user's identity (the effective ids only, given back at the end).
+    // False when that cannot be arranged; the test should then skip.
+    bool permissionsBite();
+
 private:
     QTemporaryDir dir_;
     std::string root_;
     std::string savedCwd_;
+    bool privilegesDropped_ = false;
 };
 
 } // namespace qf::test

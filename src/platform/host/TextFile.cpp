@@ -128,8 +128,42 @@ void TextReader::close() {
         throwIoError(err, path_);
 }
 
-TextWriter::TextWriter(const std::string& path)
-    : path_(path), fd_(openFile(path, O_WRONLY | O_CREAT | O_TRUNC, IoOperation::Create)) {}
+TextWriter::TextWriter(const std::string& path, Replacing how) : path_(path) {
+    if (how == Replacing::WhenStored && openTemporaryBeside(path))
+        return;
+    fd_ = openFile(path, O_WRONLY | O_CREAT | O_TRUNC, IoOperation::Create);
+}
+
+TextWriter::~TextWriter() {
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+}
+
+bool TextWriter::openTemporaryBeside(const std::string& path) {
+    struct stat old {};
+    if (::lstat(path.c_str(), &old) != 0 || !S_ISREG(old.st_mode) || old.st_nlink != 1)
+        return false;
+    // The file itself is opened first so that one that may not be written is refused as a
+    // plain create would refuse it, rather than replaced behind its back.
+    openFile(path, O_WRONLY, IoOperation::Create);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = folder + "." + name + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    fd_ = FileDescriptor(fd);
+    temporary_ = temporary;
+    // The new file takes the old one's place, so it takes its permissions too; only root can
+    // hand it the old owner as well, and a file that changes owner otherwise is no loss.
+    ::fchmod(fd, old.st_mode & 07777);
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+    return true;
+}
 
 void TextWriter::writeLine(const std::string& text) {
     buffer_ += text;
@@ -154,9 +188,17 @@ void TextWriter::flush() {
 
 void TextWriter::close() {
     flush();
+    // The old bytes are about to go: the new ones must be on the disk first.
+    if (!temporary_.empty() && ::fsync(fd_.get()) != 0)
+        throwIoError(errno, path_);
     // Some file systems (NFS among them) only report a failed store when the file is closed.
     if (const int err = fd_.close())
         throwIoError(err, path_);
+    if (temporary_.empty())
+        return;
+    if (::rename(temporary_.c_str(), path_.c_str()) != 0)
+        throwIoError(errno, path_);
+    temporary_.clear();
 }
 
 } // namespace qf::platform

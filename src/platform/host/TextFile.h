@@ -50,13 +50,28 @@ private:
     bool endOfText_ = false;
 };
 
-// A text file created, or emptied when it exists, for writing. What is written is buffered
+// What becomes of the bytes an existing file holds while a writer replaces them.
+enum class Replacing {
+    // Emptied at once, as a plain create does: a failure later leaves what was written so far.
+    Truncate,
+    // Kept whole until close() has stored every new byte: the text goes to a temporary file
+    // beside the old one, which then takes its name. Where that would change more than the
+    // bytes (a link, a file with several names, a folder that takes no new file), the file is
+    // emptied at once as with Truncate.
+    WhenStored,
+};
+
+// A text file created, or replaced when it exists, for writing. What is written is buffered
 // until close(), which reports any failure to store it. Dropping a writer that was not closed
 // discards what is still buffered.
 class TextWriter {
 public:
-    // Raises IoError: code 3 when the folder is missing, 5 for a directory of that name.
-    explicit TextWriter(const std::string& path);
+    // Raises IoError: code 3 when the folder is missing, 5 for a directory of that name or a
+    // file that may not be written.
+    explicit TextWriter(const std::string& path, Replacing how = Replacing::Truncate);
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+    ~TextWriter();
 
     // Writes the bytes as they are, then CR LF. Raises IoError.
     void writeLine(const std::string& text);
@@ -65,10 +80,13 @@ public:
 
 private:
     void flush();
+    bool openTemporaryBeside(const std::string& path);
 
     std::string path_;
     FileDescriptor fd_;
     std::string buffer_;
+    // Where the text goes until it takes path_'s place; empty when written in place.
+    std::string temporary_;
 };
 
 } // namespace qf::platform

@@ -1,14 +1,18 @@
 #include "platform/host/TextFile.h"
 
 #include "platform/host/IoError.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 using namespace qf::platform;
+using qf::test::FileSizeLimit;
 using qf::test::TempDirTest;
 
 namespace {
@@ -23,6 +27,14 @@ int ioErrorCode(const std::function<void()>& action) {
         return e.code();
     }
     return -1;
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace
@@ -76,8 +88,8 @@ TEST_F(TextFileTest, OpeningForReadingFailsWithTheCodeOfTheCause) {
 }
 
 TEST_F(TextFileTest, UnreadableFileIsAccessDenied) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads files whatever their permissions";
+    if (!permissionsBite())
+        GTEST_SKIP() << "cannot take an unprivileged user's identity here";
     writeFile("secret.txt", "x");
     ASSERT_EQ(::chmod(path("secret.txt").c_str(), 0), 0);
     EXPECT_EQ(ioErrorCode([&] { TextReader reader(path("secret.txt")); }), 5);
@@ -116,13 +128,73 @@ TEST_F(TextFileTest, CreatingFailsWithTheCodeOfTheCause) {
     EXPECT_FALSE(exists("nofolder"));
 }
 
-TEST_F(TextFileTest, ReadOnlyFileCannotBeCreatedOver) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes files whatever their permissions";
+TEST_F(TextFileTest, ReadOnlyFileCannotBeCreatedOverNorReplaced) {
+    if (!permissionsBite())
+        GTEST_SKIP() << "cannot take an unprivileged user's identity here";
     writeFile("locked.txt", "keep");
     ASSERT_EQ(::chmod(path("locked.txt").c_str(), 0444), 0);
-    EXPECT_EQ(ioErrorCode([&] { TextWriter writer(path("locked.txt")); }), 5);
+    for (const Replacing how : {Replacing::Truncate, Replacing::WhenStored})
+        EXPECT_EQ(ioErrorCode([&] { TextWriter writer(path("locked.txt"), how); }), 5);
     EXPECT_EQ(readFile("locked.txt"), "keep");
+    EXPECT_EQ(filesIn(root()), (std::vector<std::string>{"locked.txt"}));
+}
+
+TEST_F(TextFileTest, ReplacingKeepsTheOldBytesUntilTheNewAreStored) {
+    const std::string longLine(100, 'n');
+    writeFile("masks.dat", "*.cs\r\n");
+    ASSERT_EQ(::chmod(path("masks.dat").c_str(), 0640), 0);
+    {
+        const FileSizeLimit limit(16); // the new line does not fit
+        TextWriter writer(path("masks.dat"), Replacing::WhenStored);
+        writer.writeLine(longLine);
+        EXPECT_EQ(ioErrorCode([&] { writer.close(); }), EFBIG);
+    }
+    EXPECT_EQ(readFile("masks.dat"), "*.cs\r\n");
+    EXPECT_EQ(filesIn(root()), (std::vector<std::string>{"masks.dat"}));
+    {
+        TextWriter dropped(path("masks.dat"), Replacing::WhenStored);
+        dropped.writeLine(longLine);
+    }
+    EXPECT_EQ(readFile("masks.dat"), "*.cs\r\n");
+    EXPECT_EQ(filesIn(root()), (std::vector<std::string>{"masks.dat"}));
+
+    TextWriter writer(path("masks.dat"), Replacing::WhenStored);
+    writer.writeLine(longLine);
+    EXPECT_EQ(readFile("masks.dat"), "*.cs\r\n") << "replaced before close";
+    writer.close();
+    EXPECT_EQ(readFile("masks.dat"), longLine + "\r\n");
+    EXPECT_EQ(filesIn(root()), (std::vector<std::string>{"masks.dat"}));
+    struct stat st {};
+    ASSERT_EQ(::stat(path("masks.dat").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(TextFileTest, ReplacingWritesInPlaceWhereANewFileWouldChangeMore) {
+    writeFile("real.dat", "old");
+    ASSERT_EQ(::symlink("real.dat", path("link.dat").c_str()), 0);
+    writeFile("twice.dat", "old");
+    ASSERT_EQ(::link(path("twice.dat").c_str(), path("second.dat").c_str()), 0);
+    for (const char* name : {"link.dat", "twice.dat"}) {
+        TextWriter writer(path(name), Replacing::WhenStored);
+        writer.writeLine(name);
+        writer.close();
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(path("link.dat")));
+    EXPECT_EQ(readFile("real.dat"), "link.dat\r\n");
+    EXPECT_EQ(readFile("second.dat"), "twice.dat\r\n");
+    EXPECT_EQ(filesIn(root()),
+              (std::vector<std::string>{"link.dat", "real.dat", "second.dat", "twice.dat"}));
+}
+
+TEST_F(TextFileTest, ReplacingInAFolderThatTakesNoNewFileStillWritesTheFile) {
+    writeFile("Data/masks.dat", "old");
+    ASSERT_EQ(::chmod(path("Data").c_str(), 0555), 0);
+    if (!permissionsBite())
+        GTEST_SKIP() << "cannot take an unprivileged user's identity here";
+    TextWriter writer(path("Data/masks.dat"), Replacing::WhenStored);
+    writer.writeLine("new");
+    writer.close();
+    EXPECT_EQ(readFile("Data/masks.dat"), "new\r\n");
 }
 
 TEST_F(TextFileTest, FullDiskIsReportedWhenClosing) {
