@@ -1,8 +1,8 @@
 #include "support/Modal.h"
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
 #include <QTimer>
 
 namespace qf::test {
@@ -27,7 +27,9 @@ UnexpectedModals::UnexpectedModals() : poll_(new QTimer) {
     poll_->start();
 }
 
-UnexpectedModals::~UnexpectedModals() { delete poll_; }
+UnexpectedModals::~UnexpectedModals() {
+    delete poll_;
+}
 
 void handlingModals(const std::function<void()>& action,
                     const std::function<void(QWidget*)>& handle) {

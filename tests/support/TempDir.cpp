@@ -1,10 +1,12 @@
 #include "support/TempDir.h"
 
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qf::test {
@@ -23,6 +25,35 @@ void takeBackPrivileges() {
         std::abort();
 }
 
+// Removes what a test left, however deep or locked. Each directory is opened relative to its
+// parent, so no path grows longer than the system accepts.
+void removeContents(int folder) {
+    DIR* dir = ::fdopendir(::dup(folder));
+    if (!dir)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat st {};
+        if (::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (!S_ISDIR(st.st_mode)) {
+            ::unlinkat(folder, name.c_str(), 0);
+            continue;
+        }
+        ::fchmodat(folder, name.c_str(), 0700, 0); // a test may have locked it
+        const int sub =
+            ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (sub >= 0) {
+            removeContents(sub);
+            ::close(sub);
+        }
+        ::unlinkat(folder, name.c_str(), AT_REMOVEDIR);
+    }
+    ::closedir(dir);
+}
+
 } // namespace
 
 void TempDirTest::SetUp() {
@@ -34,10 +65,11 @@ void TempDirTest::SetUp() {
 void TempDirTest::TearDown() {
     if (privilegesDropped_)
         takeBackPrivileges();
-    // Tests may leave permissions that stop the directory from being removed.
-    std::error_code ec;
-    for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::end(it); it.increment(ec))
-        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    ::chmod(root_.c_str(), 0700);
+    if (const int fd = ::open(root_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        removeContents(fd);
+        ::close(fd);
+    }
     ASSERT_EQ(::chdir(savedCwd_.c_str()), 0);
 }
 

@@ -35,7 +35,11 @@ void PreviewText::convertLineBreaks() {
     const char* const end = begin + size_;
     // Raw offsets at which a byte is inserted: a CR before a lone LF, an LF after a lone CR.
     std::vector<std::size_t> inserts;
-    lineStarts_.assign(1, 0);
+    // Sized for one line per LF up front: on a file of a gigabyte, a table that doubles as it
+    // goes would hold its old and new copies at once, hundreds of megabytes beyond the text.
+    lineStarts_.clear();
+    lineStarts_.reserve(static_cast<std::size_t>(std::count(begin, end, '\n')) + 1);
+    lineStarts_.push_back(0);
     const char* cr = find(begin, end, '\r');
     const char* lf = find(begin, end, '\n');
     for (const char* p = begin; p < end;) {
