@@ -50,11 +50,14 @@ std::size_t peakGrowthDuring(const std::function<void()>& step) {
 std::size_t gGigabytePreviewGrowth = 0;
 
 // The address sanitizer keeps one byte of bookkeeping for every eight the program touches.
+std::size_t sanitizerBookkeeping(std::size_t bytes) {
 #if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kSanitizerShare = 8;
+    return bytes / 8;
 #else
-constexpr std::size_t kSanitizerShare = 0;
+    (void)bytes;
+    return 0;
 #endif
+}
 
 } // namespace
 
