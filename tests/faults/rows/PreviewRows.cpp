@@ -165,8 +165,8 @@ std::vector<FaultRow> previewRows() {
                     const std::size_t lines =
                         kBlocks * std::count(block.begin(), block.end(), '\n') + 1;
                     const std::size_t held = kGigabyteFileSize + lines * sizeof(std::size_t);
-                    const std::size_t bookkeeping = kSanitizerShare ? held / kSanitizerShare : 0;
-                    EXPECT_LE(gGigabytePreviewGrowth, held + bookkeeping + (64u << 20))
+                    EXPECT_LE(gGigabytePreviewGrowth,
+                              held + sanitizerBookkeeping(held) + (64u << 20))
                         << "lines: " << lines;
                 },
         },
