@@ -46,6 +46,8 @@ void showExposed(QWidget& window) {
 int runs(const std::string& file) {
     struct stat st {};
     ::stat(file.c_str(), &st);
+    if (st.st_size > 256 * 1024 * 1024)
+        return 3;
     return st.st_size > 16 * 1024 * 1024 ? 7 : 15;
 }
 
