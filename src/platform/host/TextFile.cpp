@@ -146,11 +146,8 @@ bool TextWriter::openTemporaryBeside(const std::string& path) {
     // The file itself is opened first so that one that may not be written is refused as a
     // plain create would refuse it, rather than replaced behind its back.
     openFile(path, O_WRONLY, IoOperation::Create);
-    const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temporary = folder + "." + name + ".XXXXXX";
+    const std::size_t nameStart = path.rfind('/') + 1; // 0 without a folder
+    std::string temporary = path.substr(0, nameStart) + "." + path.substr(nameStart) + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;

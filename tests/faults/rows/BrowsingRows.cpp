@@ -2,7 +2,6 @@
 // path may be long: the tree and the list say what went wrong and keep what they showed.
 #include "faults/FaultTable.h"
 #include "forms/Sdimain.h"
-#include "forms/renamer.h"
 #include "platform/DirectoryOutline.h"
 #include "platform/FileListBox.h"
 #include "platform/TabbedNotebook.h"
@@ -225,9 +224,9 @@ std::vector<FaultRow> browsingRows() {
                 SDIAppForm->TabbedNotebook1->setCurrentIndex(0);
                 while (FaultTable::tree()->directory().size() <= PATH_MAX) {
                     const std::string before = FaultTable::tree()->directory();
+                    // Into the first child, or on to the next sibling where there is none.
                     QTest::keyClick(FaultTable::tree(), Qt::Key_Plus);
-                    for (int i = 0; i < 2 && FaultTable::tree()->directory() == before; ++i)
-                        QTest::keyClick(FaultTable::tree(), Qt::Key_Down);
+                    QTest::keyClick(FaultTable::tree(), Qt::Key_Down);
                     ASSERT_NE(FaultTable::tree()->directory(), before) << t.root();
                 }
             },
